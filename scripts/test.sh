@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets everything up, builds and runs every test, then runs them once more
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset debug >/dev/null
+cmake --build --preset debug
+ctest --preset debug
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "platform/TImage.h"
+
+// Loads a PNG picture as one cell. Flags -1: pure black is transparent and
+// scaled drawing is filtered. An empty pointer when the file cannot be loaded.
+TImagePtr LoadImage(const std::string& path, int flags);
+// Loads count cells of cellWidth by cellHeight, read left to right and top to
+// bottom from a strip or grid, starting at cell first.
+TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first,
+                        int count, int flags);
+TImagePtr CreateImage(int width, int height, int cells = 1, int flags = -1);
+
+// Size of one cell.
+int ImageWidth(const TImagePtr& image);
+int ImageHeight(const TImagePtr& image);
+int CountFrames(const TImagePtr& image);
+int MidHandleImage(const TImagePtr& image);
+int SetImageHandle(const TImagePtr& image, float x, float y);
+
+// The pixels of a cell for reading and writing; UnlockImage marks them changed.
+TPixmapPtr LockImage(const TImagePtr& image, int cell = 0);
+int UnlockImage(const TImagePtr& image, int cell = 0);

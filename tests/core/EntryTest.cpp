@@ -1,0 +1,117 @@
+#include "HeadlessTest.h"
+
+#include "core/Entry.h"
+#include "core/TestScreen.h"
+#include "platform/Clock.h"
+#include "platform/Graphics.h"
+#include "platform/Input.h"
+
+namespace {
+constexpr int KEY_X = 88;
+}
+
+class EntryTest : public HeadlessTest {
+protected:
+    EntryTest() {
+        backend.SetTime(2000);
+        StartUp();
+        screen = std::make_shared<TestScreen>("Intro");
+        game->AddScreenToStack(screen);
+    }
+
+    std::shared_ptr<TestScreen> screen;
+};
+
+TEST_F(EntryTest, StartUpConfiguresTheGame) {
+    EXPECT_EQ(AppTitle(), "Brindlewick V1.0");
+    EXPECT_EQ(game->frameRate, 200.0f);
+    EXPECT_EQ(game->msPerFrame, 5.0f);
+    EXPECT_EQ(game->useFixedRateLogic, 1);
+    EXPECT_EQ(game->useRemainderDelta, 1);
+    EXPECT_EQ(game->debugPanelY, 100);
+    EXPECT_EQ(game->music, 1);
+    EXPECT_EQ(game->lastTime, 2000);
+}
+
+TEST_F(EntryTest, APassRunsLogicDrawsReadsBackFlipsAndSleeps) {
+    backend.AdvanceTime(16);
+    int presentsBefore = backend.PresentCount();
+    EXPECT_TRUE(MainLoopPass());
+    EXPECT_EQ(screen->deltas.size(), 4u);
+    EXPECT_EQ(screen->draws, 1);
+    EXPECT_EQ(backend.PresentCount(), presentsBefore + 1);
+    EXPECT_EQ(MilliSecs(), 2017); // the 1 ms sleep
+}
+
+TEST_F(EntryTest, TheFirstPassAfterALongLoadRunsAtMostTwentySteps) {
+    backend.AdvanceTime(5000);
+    MainLoopPass();
+    EXPECT_EQ(screen->deltas.size(), 21u);
+}
+
+TEST_F(EntryTest, AQuitRequestEndsThePassBeforeDrawing) {
+    backend.QueueQuit();
+    EXPECT_FALSE(MainLoopPass());
+    EXPECT_EQ(screen->draws, 0);
+    EXPECT_TRUE(backend.Ops().empty());
+}
+
+TEST_F(EntryTest, QuitChordNeedsCtrlAndConsumesX) {
+    struct Case {
+        const char* what;
+        int held;
+        bool quits;
+    };
+    const Case cases[] = {{"X alone", 0, false},
+                          {"left Ctrl+X", Key::LCONTROL, true},
+                          {"right Ctrl+X", Key::RCONTROL, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FlushKeys();
+        if (c.held) {
+            backend.QueueKeyDown(c.held);
+        }
+        backend.QueueKeyPress(KEY_X);
+        EXPECT_EQ(QuitChordPressed(), c.quits);
+        EXPECT_EQ(KeyHit(KEY_X), 0);
+    }
+}
+
+TEST_F(EntryTest, MainLoopRunsUntilCtrlX) {
+    // Ctrl held, then X pressed a quarter second into the run.
+    backend.QueueKeyDown(Key::LCONTROL, 2100);
+    backend.QueueKeyPress(KEY_X, 2250);
+    int passes = 0;
+    backend.onPresent = [&](THeadlessBackend& b) {
+        ++passes;
+        b.AdvanceTime(15); // a 16 ms frame with the loop's own 1 ms sleep
+    };
+    RunMainLoop();
+    EXPECT_GE(MilliSecs(), 2250);
+    EXPECT_LT(MilliSecs(), 2270);
+    EXPECT_EQ(screen->draws, passes);
+    // 200 steps a second: whole and fractional steps add up to about 50 in a
+    // quarter second.
+    float steps = 0.0f;
+    for (float d : screen->deltas) {
+        steps += d;
+    }
+    EXPECT_NEAR(steps, 50.0f, 3.5f);
+}
+
+TEST_F(EntryTest, EscapeSetsEndGameAndTheLoopEnds) {
+    screen->onLogic = [](TestScreen&) {
+        if (KeyHit(Key::ESCAPE)) {
+            game->endGame = 1;
+        }
+    };
+    backend.QueueKeyPress(Key::ESCAPE, 2100);
+    backend.onPresent = [](THeadlessBackend& b) { b.AdvanceTime(15); };
+    RunMainLoop();
+    EXPECT_GE(MilliSecs(), 2100);
+    EXPECT_LT(MilliSecs(), 2120);
+}
+
+TEST(EntryDeathTest, FinishEndsTheProgramSuccessfully) {
+    EXPECT_EXIT(Finish(), ::testing::ExitedWithCode(0), "");
+}
