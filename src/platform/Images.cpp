@@ -1,5 +1,7 @@
 #include "platform/Images.h"
 
+#include "platform/TPlatform.h"
+
 TImagePtr CreateImage(int width, int height, int cells, int flags) {
     if (width <= 0 || height <= 0 || cells <= 0) {
         return nullptr;
@@ -42,6 +44,13 @@ TPixmapPtr LockImage(const TImagePtr& image, int cell) {
 int UnlockImage(const TImagePtr& image, int) {
     if (image) {
         ++image->version;
+    }
+    return 0;
+}
+
+int PrepareImageCell(const TImagePtr& image, int cell) {
+    if (image && image->Cell(cell)) {
+        TPlatform::Instance().Backend().Prepare(*image);
     }
     return 0;
 }

@@ -23,3 +23,6 @@ int SetImageHandle(const TImagePtr& image, float x, float y);
 // The pixels of a cell for reading and writing; UnlockImage marks them changed.
 TPixmapPtr LockImage(const TImagePtr& image, int cell = 0);
 int UnlockImage(const TImagePtr& image, int cell = 0);
+
+// Makes a cell ready for drawing now (its texture made) rather than at its first draw.
+int PrepareImageCell(const TImagePtr& image, int cell);

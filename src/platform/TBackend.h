@@ -19,6 +19,8 @@ public:
     virtual void CloseDisplay() = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void Draw(const TDrawOp& op) = 0;
+    // Makes what drawing image needs (its texture) now rather than at its first draw.
+    virtual void Prepare(const TImage&) {}
     // Presents the frame; sync 1 waits for the vertical blank.
     virtual void Present(int sync) = 0;
     // Reads back a block of the frame drawn so far.
