@@ -14,13 +14,16 @@ class HeadlessTest : public ::testing::Test {
 protected:
     HeadlessTest() : backend(TPlatform::Instance().UseHeadless()) {
         backend.clearOpsOnPresent = false;
-        game.reset();
-        mainFont.reset();
+        ResetGlobals();
         delta = 0.0f;
     }
 
-    ~HeadlessTest() override {
+    ~HeadlessTest() override { ResetGlobals(); }
+
+    static void ResetGlobals() {
         game.reset();
+        renderer.reset();
+        imageBank.reset();
         mainFont.reset();
     }
 

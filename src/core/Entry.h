@@ -2,8 +2,11 @@
 
 // The program's spine: start-up, the main loop and the way out.
 
-// Creates the global objects and configures the game, in start-up order.
+// Creates the global objects, configures the game and opens the display full
+// screen, in start-up order.
 int StartUp();
+// Loads the shared font and the images every screen draws from.
+int LoadData();
 // Ctrl+X: asks X first, then the Ctrl keys only if X was hit.
 bool QuitChordPressed();
 // One pass of the main loop: logic, drawing, read-back, flip, a short sleep.

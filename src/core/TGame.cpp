@@ -97,6 +97,9 @@ int TGame::Logic() {
 int TGame::LogicWrapper() {
     CheckKeys();
     if (!paused) {
+        if (renderer) {
+            renderer->Logic();
+        }
         if (currentScreen) {
             currentScreen->Logic();
         }

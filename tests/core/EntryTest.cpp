@@ -1,5 +1,7 @@
 #include "HeadlessTest.h"
 
+#include <filesystem>
+
 #include "core/Entry.h"
 #include "core/TestScreen.h"
 #include "platform/Clock.h"
@@ -15,6 +17,7 @@ protected:
     EntryTest() {
         backend.SetTime(2000);
         StartUp();
+        backend.ClearOps();
         screen = std::make_shared<TestScreen>("Intro");
         game->AddScreenToStack(screen);
     }
@@ -31,6 +34,13 @@ TEST_F(EntryTest, StartUpConfiguresTheGame) {
     EXPECT_EQ(game->debugPanelY, 100);
     EXPECT_EQ(game->music, 1);
     EXPECT_EQ(game->lastTime, 2000);
+    // The display opens full screen, titled, after the game is configured.
+    ASSERT_TRUE(renderer);
+    EXPECT_EQ(renderer->fullScreen, 1);
+    EXPECT_EQ(backend.DisplayDepth(), 32);
+    EXPECT_EQ(backend.Title(), "Brindlewick V1.0");
+    ASSERT_TRUE(imageBank);
+    EXPECT_EQ(imageBank->path, "Data/Images/");
 }
 
 TEST_F(EntryTest, APassRunsLogicDrawsReadsBackFlipsAndSleeps) {
@@ -114,4 +124,17 @@ TEST_F(EntryTest, EscapeSetsEndGameAndTheLoopEnds) {
 
 TEST(EntryDeathTest, FinishEndsTheProgramSuccessfully) {
     EXPECT_EXIT(Finish(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(EntryDeathTest, AMissingSharedImageStopsLoadingWithItsMessage) {
+    TPlatform::Instance().UseHeadless();
+    EXPECT_EXIT(
+        {
+            auto empty = std::filesystem::temp_directory_path() / "brindlewick_no_data";
+            std::filesystem::create_directories(empty);
+            std::filesystem::current_path(empty);
+            StartUp();
+            LoadData();
+        },
+        ::testing::ExitedWithCode(1), "Error loading anim image Data/Images/logo.png");
 }
