@@ -1,0 +1,47 @@
+# Runs the data generator into WORK and checks that every file matches REFERENCE byte for
+# byte (REFERENCE defaults to a second run into WORK).
+#   cmake -DGENERATOR=... -DWORK=... [-DREFERENCE=.../Data] -P CompareRuns.cmake
+
+file(REMOVE_RECURSE "${WORK}")
+
+function(run_generator dir)
+    execute_process(COMMAND "${GENERATOR}" "${dir}" RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "generator failed (${rc}) writing ${dir}")
+    endif()
+endfunction()
+
+run_generator("${WORK}/a")
+if(NOT REFERENCE)
+    run_generator("${WORK}/b")
+    set(REFERENCE "${WORK}/b/Data")
+endif()
+if(NOT IS_DIRECTORY "${REFERENCE}")
+    message(FATAL_ERROR "no reference folder ${REFERENCE}")
+endif()
+
+file(GLOB_RECURSE fresh RELATIVE "${WORK}/a/Data" "${WORK}/a/Data/*")
+file(GLOB_RECURSE reference RELATIVE "${REFERENCE}" "${REFERENCE}/*")
+list(SORT fresh)
+list(SORT reference)
+if(NOT fresh STREQUAL reference)
+    message(FATAL_ERROR "file lists differ:\n  fresh: ${fresh}\n  reference: ${reference}")
+endif()
+list(LENGTH fresh count)
+if(count EQUAL 0)
+    message(FATAL_ERROR "the generator wrote no files")
+endif()
+
+set(mismatches "")
+foreach(name IN LISTS fresh)
+    file(SHA256 "${WORK}/a/Data/${name}" a)
+    file(SHA256 "${REFERENCE}/${name}" b)
+    if(NOT a STREQUAL b)
+        list(APPEND mismatches "${name}")
+    endif()
+endforeach()
+if(mismatches)
+    message(FATAL_ERROR "files differ between runs: ${mismatches}")
+endif()
+message(STATUS "${count} files identical")
+file(REMOVE_RECURSE "${WORK}")
