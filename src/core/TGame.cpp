@@ -4,6 +4,7 @@
 
 #include "common/Common.h"
 #include "core/Globals.h"
+#include "core/TChannelArray.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -25,6 +26,7 @@ bool CtrlHeld() {
 std::shared_ptr<TGame> TGame::Create() {
     auto created = std::make_shared<TGame>();
     created->screenStack = TList::Create();
+    created->channelArray = TChannelArray::Create(16);
     return created;
 }
 

@@ -55,12 +55,29 @@ public:
     virtual int Draw();
     virtual int DrawDebugPanel();
     virtual int InitFixedRateLogic(int rate);
+    // Loads the music track file from the music folder (nothing with music off).
+    virtual int LoadMusic(const std::string& file, int flags);
+    // A sound effect from the sound folder; null when it cannot be loaded.
+    virtual std::shared_ptr<TSound> LoadGameSound(const std::string& file, int flags);
     // This frame's logic steps; non-zero ends the program.
     virtual int Logic();
     // One logic step; non-zero ends the program.
     virtual int LogicWrapper();
+    // Starts the loaded track from its beginning at the music volume.
+    virtual int PlayMusic();
+    // Plays sound on the caller's channel variable, cutting off what played on it.
+    virtual int PlayGameSound(const std::shared_ptr<TSound>& sound,
+                              std::shared_ptr<TChannel>& channel, float volume, float rate);
+    // Plays sound on a fresh channel and returns it; with no channel given the
+    // pool must have one free, otherwise nothing plays.
+    virtual std::shared_ptr<TChannel> PlayGameSound2(const std::shared_ptr<TSound>& sound,
+                                                     std::shared_ptr<TChannel> channel,
+                                                     float volume, float rate);
     virtual int RemoveScreenFromStack(const TScreenPtr& screen);
     virtual int SetupTitleBar();
+    virtual int StopMusic();
+    // Stops what plays on channel and clears the variable; a finished channel stays.
+    virtual int StopSound(std::shared_ptr<TChannel>& channel);
     virtual int ToggleDebugPanel();
     virtual int TogglePaused();
 };

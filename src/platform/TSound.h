@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/TAudioData.h"
+#include "platform/TObject.h"
+
+class TAudioDevice;
+
+// A loaded sound: its samples in a buffer of the sound device, and whether it
+// loops for as long as its channel plays.
+class TSound : public TObject {
+public:
+    // The buffer is freed with the sound.
+    static std::shared_ptr<TSound> Create(const TAudioData& audio, bool loop);
+
+    TSound() = default;
+    TSound(const TSound&) = delete;
+    TSound& operator=(const TSound&) = delete;
+    ~TSound() override;
+
+    unsigned Buffer() const { return buffer_; }
+    bool Loops() const { return loop_; }
+    int Frames() const { return frames_; }
+    int Rate() const { return rate_; }
+    // Length at the sound's own speed, in milliseconds.
+    double LengthMs() const { return rate_ > 0 ? 1000.0 * frames_ / rate_ : 0.0; }
+
+private:
+    unsigned buffer_ = 0;
+    bool loop_ = false;
+    int frames_ = 0;
+    int rate_ = 0;
+    // The device the buffer belongs to: a sound that outlives it has nothing to free.
+    std::weak_ptr<TAudioDevice> device_;
+};
+
+using TSoundPtr = std::shared_ptr<TSound>;
