@@ -7,6 +7,7 @@
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Random.h"
+#include "screens/TIntroScreen.h"
 
 namespace {
 constexpr int KEY_X = 88;
@@ -101,6 +102,7 @@ int Finish() {
 int BrindlewickMain() {
     StartUp();
     LoadData();
+    game->AddScreenToStack(TIntroScreen::Create());
     RunMainLoop();
     Finish();
 }

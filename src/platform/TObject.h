@@ -3,8 +3,10 @@
 #include <memory>
 
 // The root of every object the game keeps in lists and maps. Objects are held
-// by shared pointers; the game's "Null" is an empty pointer.
-class TObject {
+// by shared pointers; the game's "Null" is an empty pointer. An object can
+// take a reference to itself, so it stays alive while it removes itself from
+// the list that held it.
+class TObject : public std::enable_shared_from_this<TObject> {
 public:
     virtual ~TObject() = default;
 };
