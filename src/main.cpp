@@ -2,6 +2,8 @@
 #include <system_error>
 
 #include "core/Entry.h"
+#include "platform/TPlatform.h"
+#include "platform/TSdlBackend.h"
 
 int main(int, char** argv) {
     // Data/ lies beside the executable, wherever it is started from.
@@ -13,5 +15,7 @@ int main(int, char** argv) {
     if (!error) {
         std::filesystem::current_path(exe.parent_path(), error);
     }
+    // The real window, drawing and input; tests and tools keep the headless one.
+    TPlatform::Instance().SetBackend(std::make_unique<TSdlBackend>());
     BrindlewickMain();
 }

@@ -1,7 +1,6 @@
 #include "display/TRenderer.h"
 
 #include "common/Common.h"
-#include "platform/Exits.h"
 #include "platform/Fonts.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -23,12 +22,9 @@ int TRenderer::CentreOnCoords(float x, float y) {
 
 int TRenderer::CreateScreen() {
     EndGraphics();
-    if (!Graphics(screenWidth, screenHeight, bitDepth, DISPLAY_HERTZ, 0)) {
-        // Nothing can be shown without a display: say so plainly and stop.
-        RuntimeError("Could not open a " + std::to_string(screenWidth) + "x" +
-                     std::to_string(screenHeight) +
-                     (bitDepth ? " full-screen display" : " window"));
-    }
+    // Nothing can be shown without a display: that ends the program with a
+    // plain message rather than a crash.
+    GraphicsOrExit(screenWidth, screenHeight, bitDepth, DISPLAY_HERTZ, 0);
     return 0;
 }
 

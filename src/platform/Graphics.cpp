@@ -1,5 +1,8 @@
 #include "platform/Graphics.h"
 
+#include <cstdlib>
+#include <iostream>
+
 #include "platform/TPlatform.h"
 
 namespace {
@@ -29,6 +32,22 @@ int Graphics(int width, int height, int depth, int hertz, int) {
     auto& platform = TPlatform::Instance();
     platform.Backend().SetTitle(platform.appTitle);
     return platform.Backend().OpenDisplay(width, height, depth, hertz) ? 1 : 0;
+}
+
+int GraphicsOrExit(int width, int height, int depth, int hertz, int flags) {
+    if (Graphics(width, height, depth, hertz, flags)) {
+        return 1;
+    }
+    auto& platform = TPlatform::Instance();
+    const std::string who = platform.appTitle.empty() ? "The game" : platform.appTitle;
+    std::cerr << who << " cannot open its display (" << width << "x" << height
+              << (depth != 0 ? " full screen" : " window") << ")";
+    const std::string reason = platform.Backend().LastError();
+    if (!reason.empty()) {
+        std::cerr << ": " << reason;
+    }
+    std::cerr << '\n' << std::flush;
+    std::exit(EXIT_FAILURE);
 }
 
 int EndGraphics() {

@@ -6,7 +6,11 @@
 #include "platform/TPixmap.h"
 
 // Display. Coordinates are pixels of the 1024 by 768 logical screen.
+// 1 when the display opened, 0 when it could not.
 int Graphics(int width, int height, int depth, int hertz, int flags);
+// Graphics, or, when the display cannot be opened, a message on standard
+// error saying so and why, and the end of the program with a failure status.
+int GraphicsOrExit(int width, int height, int depth, int hertz, int flags);
 int EndGraphics();
 int Flip(int sync);
 // Reads back a block of the frame drawn so far.

@@ -4,6 +4,14 @@
 
 #include "platform/TImage.h"
 
+// Image flags. -1 sets them all.
+namespace ImageFlag {
+// Scaled drawing is filtered (linear) instead of taking the nearest texel.
+constexpr int FILTERED = 1;
+// Pure black (0, 0, 0) pixels are fully transparent.
+constexpr int MASKED = 4;
+} // namespace ImageFlag
+
 // Loads a PNG picture as one cell. Flags -1: pure black is transparent and
 // scaled drawing is filtered. An empty pointer when the file cannot be loaded.
 TImagePtr LoadImage(const std::string& path, int flags);

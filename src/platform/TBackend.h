@@ -31,4 +31,6 @@ public:
     virtual void Sleep(int ms) = 0;
     // Shows a message box (where there is a display); serious marks an error.
     virtual void ShowMessage(const std::string& text, bool serious) = 0;
+    // Why the last OpenDisplay failed, when it did.
+    virtual std::string LastError() const { return {}; }
 };

@@ -26,6 +26,8 @@ public:
     // with the fallback advance.
     const TGlyph& Glyph(char32_t code) const;
     void SetGlyph(char32_t code, TGlyph glyph) { glyphs_[code] = std::move(glyph); }
+    // Every glyph the font has, by character.
+    const std::map<char32_t, TGlyph>& Glyphs() const { return glyphs_; }
     // Sum of the advances of text, in whole pixels, unscaled.
     int TextWidth(const std::string& text) const;
 
