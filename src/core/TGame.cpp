@@ -102,8 +102,10 @@ int TGame::LogicWrapper() {
         if (renderer) {
             renderer->Logic();
         }
-        if (currentScreen) {
-            currentScreen->Logic();
+        // A screen may replace itself during its step; it stays alive until
+        // its step is over.
+        if (auto screen = currentScreen) {
+            screen->Logic();
         }
         if (endGame) {
             return 1;
