@@ -10,6 +10,7 @@
 #include "platform/Input.h"
 #include "platform/MathDegrees.h"
 #include "platform/Random.h"
+#include "platform/Sound.h"
 #include "platform/Strings.h"
 #include "platform/TList.h"
 #include "platform/TMap.h"

@@ -24,10 +24,6 @@ constexpr Credit CREDITS[] = {
     {"Sound", "Synthesised by the Brindlewick data generator"},
 };
 
-void Line(const std::string& text, int y, int r, int g, int b) {
-    renderer->OutputTextCentered(text, static_cast<float>(y), mainFont, LINE_SCALE, LINE_SCALE,
-                                 TColor::Create(r, g, b, 1.0f), TShadow::Create(2.0f, 2.0f, 0.5f));
-}
 } // namespace
 
 std::shared_ptr<TCreditsScreen> TCreditsScreen::Create() {
@@ -41,6 +37,9 @@ int TCreditsScreen::Init() {
     game->clsColor = TColor::Create(0, 0, 0, 1.0f);
     selectSound = game->LoadGameSound("select.wav", 0);
     bgImage = LoadScreenPicture(game->imagePath + "credits.png");
+    headingStyle_ = TTextStyle(100, 255, 100, LINE_SCALE, 2.0f);
+    namesStyle_ = TTextStyle(100, 255, 255, LINE_SCALE, 2.0f);
+    promptStyle_ = TTextStyle(255, 255, 0, LINE_SCALE, 2.0f);
     return 0;
 }
 
@@ -48,12 +47,13 @@ int TCreditsScreen::Draw() {
     DrawImage(bgImage, 0.0f, 0.0f, 0);
     int y = renderer->screenHeight / 2 - 80;
     for (const auto& credit : CREDITS) {
-        Line(credit.heading, y, 100, 255, 100);
+        headingStyle_.DrawCentred(credit.heading, static_cast<float>(y));
         y += 30;
-        Line(credit.names, y, 100, 255, 255);
+        namesStyle_.DrawCentred(credit.names, static_cast<float>(y));
         y += 42;
     }
-    Line("Press <Space> to go back", renderer->screenHeight - 70, 255, 255, 0);
+    promptStyle_.DrawCentred("Press <Space> to go back",
+                             static_cast<float>(renderer->screenHeight - 70));
     return 0;
 }
 

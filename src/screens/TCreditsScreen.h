@@ -4,6 +4,7 @@
 #include "platform/TChannel.h"
 #include "platform/TImage.h"
 #include "platform/TSound.h"
+#include "screens/TTextStyle.h"
 
 // Who made the game, under five headings.
 class TCreditsScreen : public TScreen {
@@ -17,4 +18,9 @@ public:
     int Draw() override;
     int Init() override;
     int Logic() override;
+
+private:
+    TTextStyle headingStyle_;
+    TTextStyle namesStyle_;
+    TTextStyle promptStyle_;
 };

@@ -9,9 +9,9 @@
 #include "screens/TTitleScreen.h"
 
 namespace {
+// The captions and the values beside them, rows 60 pixels apart from y 300.
 TLabelColumnPtr Column(float x, int r, int g, int b) {
-    return TLabelColumn::Create(x, 300.0f, 60, mainFont, 0.5f, 0.5f, TColor::Create(r, g, b, 1.0f),
-                                TShadow::Create(2.0f, 2.0f, 0.5f));
+    return TTextStyle(r, g, b, 0.5f, 2.0f).MakeColumn(x, 300.0f, 60);
 }
 } // namespace
 
@@ -28,6 +28,8 @@ int TGameOverScreen::Init() {
     game->LoadMusic("gameover.ogg", 0);
     game->PlayMusic();
     selectSound = game->LoadGameSound("select.wav", 0);
+    headingStyle_ = TTextStyle(255, 50, 50, 1.0f, 3.0f);
+    promptStyle_ = TTextStyle(255, 255, 0, 0.5f, 2.0f);
     bgImage = LoadScreenPicture("data/images/gameover.png");
     statColumn = Column(300.0f, 150, 255, 255);
     statColumn->AddLabel("Final  Score:");
@@ -42,14 +44,10 @@ int TGameOverScreen::Draw() {
     SetAlpha(0.3f);
     DrawImage(bgImage, 0.0f, 0.0f, 0);
     SetAlpha(1.0f);
-    renderer->OutputTextCentered("Game Over", static_cast<float>(renderer->screenHeight / 2 - 300),
-                                 mainFont, 1.0f, 1.0f, TColor::Create(255, 50, 50, 1.0f),
-                                 TShadow::Create(3.0f, 3.0f, 0.5f));
+    headingStyle_.DrawCentred("Game Over", static_cast<float>(renderer->screenHeight / 2 - 300));
     statColumn->Draw();
     numColumn->Draw();
-    renderer->OutputTextCentered("Press <Space> to Continue", 700.0f, mainFont, 0.5f, 0.5f,
-                                 TColor::Create(255, 255, 0, 1.0f),
-                                 TShadow::Create(2.0f, 2.0f, 0.5f));
+    promptStyle_.DrawCentred("Press <Space> to Continue", 700.0f);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/TChannel.h"
 #include "platform/TImage.h"
 #include "platform/TSound.h"
+#include "screens/TTextStyle.h"
 #include "text/TLabelColumn.h"
 
 // The end of a run: the final score and level.
@@ -22,4 +23,8 @@ public:
     int Logic() override;
     // Back to the title.
     virtual int Close();
+
+private:
+    TTextStyle headingStyle_;
+    TTextStyle promptStyle_;
 };

@@ -23,9 +23,9 @@ std::string FloatText(float value) {
     return text;
 }
 
+// The captions and the values beside them, rows 60 pixels apart from y 300.
 TLabelColumnPtr Column(float x, int r, int g, int b) {
-    return TLabelColumn::Create(x, 300.0f, 60, mainFont, 0.5f, 0.5f, TColor::Create(r, g, b, 1.0f),
-                                TShadow::Create(2.0f, 2.0f, 0.5f));
+    return TTextStyle(r, g, b, 0.5f, 2.0f).MakeColumn(x, 300.0f, 60);
 }
 } // namespace
 
@@ -50,6 +50,8 @@ int TLevelCompleteScreen::Init() {
     game->LoadMusic("victory.ogg", 0);
     game->PlayMusic();
     selectSound = game->LoadGameSound("select.wav", 0);
+    headingStyle_ = TTextStyle(100, 255, 100, 1.0f, 3.0f);
+    promptStyle_ = TTextStyle(255, 255, 0, 0.5f, 2.0f);
     statColumn = Column(260.0f, 150, 255, 255);
     statColumn->AddLabel("Current Score:");
     statColumn->AddLabel("Time Left:");
@@ -68,15 +70,11 @@ int TLevelCompleteScreen::Draw() {
               static_cast<float>(renderer->screenHeight / 2), 0);
     SetScale(1.0f, 1.0f);
     SetAlpha(1.0f);
-    renderer->OutputTextCentered("Level " + std::to_string(profile->level) + " Complete!",
-                                 static_cast<float>(renderer->screenHeight / 2 - 300), mainFont,
-                                 1.0f, 1.0f, TColor::Create(100, 255, 100, 1.0f),
-                                 TShadow::Create(3.0f, 3.0f, 0.5f));
+    headingStyle_.DrawCentred("Level " + std::to_string(profile->level) + " Complete!",
+                              static_cast<float>(renderer->screenHeight / 2 - 300));
     statColumn->Draw();
     numColumn->Draw();
-    renderer->OutputTextCentered("Press <Space> to Continue", 700.0f, mainFont, 0.5f, 0.5f,
-                                 TColor::Create(255, 255, 0, 1.0f),
-                                 TShadow::Create(2.0f, 2.0f, 0.5f));
+    promptStyle_.DrawCentred("Press <Space> to Continue", 700.0f);
     return 0;
 }
 

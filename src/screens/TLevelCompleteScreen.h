@@ -3,6 +3,7 @@
 #include "core/TScreen.h"
 #include "platform/TChannel.h"
 #include "platform/TSound.h"
+#include "screens/TTextStyle.h"
 #include "text/TLabelColumn.h"
 
 // Between two levels: the score, the time left and the bonus it earns.
@@ -24,5 +25,7 @@ public:
     virtual float GetSeconds();
 
 private:
+    TTextStyle headingStyle_;
+    TTextStyle promptStyle_;
     int TimeBonus();
 };

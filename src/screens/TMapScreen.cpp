@@ -14,10 +14,6 @@ namespace {
 constexpr int GEAR_FRAMES = 5;
 constexpr int GEAR_SIZE = 200;
 
-void Line(const std::string& text, float y, float scale, int r, int g, int b) {
-    renderer->OutputTextCentered(text, y, mainFont, scale, scale, TColor::Create(r, g, b, 1.0f),
-                                 TShadow::Create(2.0f, 2.0f, 0.5f));
-}
 } // namespace
 
 std::shared_ptr<TMapScreen> TMapScreen::Create() {
@@ -30,6 +26,9 @@ std::shared_ptr<TMapScreen> TMapScreen::Create() {
 int TMapScreen::Init() {
     game->clsColor = TColor::Create(80, 50, 0, 1.0f);
     selectSound = game->LoadGameSound("select.wav", 0);
+    headingStyle_ = TTextStyle(100, 255, 255, 1.0f, 2.0f);
+    controlsStyle_ = TTextStyle(100, 255, 100, 0.5f, 2.0f);
+    promptStyle_ = TTextStyle(255, 255, 0, 0.5f, 2.0f);
     bgImage = LoadScreenAnimation("data/images/gear.png", GEAR_SIZE, GEAR_SIZE, GEAR_FRAMES);
     return 0;
 }
@@ -43,12 +42,12 @@ int TMapScreen::Draw() {
     SetAlpha(0.3f);
     DrawImage(bgImage, 50.0f, 50.0f, frame);
     SetAlpha(1.0f);
-    Line("Instructions", 50.0f, 1.0f, 100, 255, 255);
-    Line("Use <Arrow> keys to move", 300.0f, 0.5f, 100, 255, 100);
-    Line("Use <Z> to fire", 345.0f, 0.5f, 100, 255, 100);
-    Line("Use <X> to spawn", 390.0f, 0.5f, 100, 255, 100);
-    Line("Press <Space> to continue", static_cast<float>(renderer->screenHeight - 100), 0.5f, 255,
-         255, 0);
+    headingStyle_.DrawCentred("Instructions", 50.0f);
+    controlsStyle_.DrawCentred("Use <Arrow> keys to move", 300.0f);
+    controlsStyle_.DrawCentred("Use <Z> to fire", 345.0f);
+    controlsStyle_.DrawCentred("Use <X> to spawn", 390.0f);
+    promptStyle_.DrawCentred("Press <Space> to continue",
+                             static_cast<float>(renderer->screenHeight - 100));
     return 0;
 }
 

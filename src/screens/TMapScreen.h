@@ -4,6 +4,7 @@
 #include "platform/TChannel.h"
 #include "platform/TImage.h"
 #include "platform/TSound.h"
+#include "screens/TTextStyle.h"
 
 // The instructions shown before a run, over a slowly turning gear.
 class TMapScreen : public TScreen {
@@ -19,4 +20,9 @@ public:
     int Draw() override;
     int Init() override;
     int Logic() override;
+
+private:
+    TTextStyle headingStyle_;
+    TTextStyle controlsStyle_;
+    TTextStyle promptStyle_;
 };

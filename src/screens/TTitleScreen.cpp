@@ -16,12 +16,7 @@ namespace {
 constexpr int KEY_C = 67;
 constexpr float LOGO_Y = 30.0f;
 constexpr float PROMPT_SCALE = 0.5f;
-
-void Prompt(const std::string& text, int fromBottom, int r, int g, int b) {
-    renderer->OutputTextCentered(text, static_cast<float>(renderer->screenHeight - fromBottom),
-                                 mainFont, PROMPT_SCALE, PROMPT_SCALE,
-                                 TColor::Create(r, g, b, 1.0f), TShadow::Create(2.0f, 2.0f, 0.5f));
-}
+constexpr float PROMPT_SHADOW = 2.0f;
 } // namespace
 
 std::shared_ptr<TTitleScreen> TTitleScreen::Create() {
@@ -36,6 +31,9 @@ int TTitleScreen::Init() {
     titleImage = LoadScreenPicture(game->imagePath + "title.png");
     selectSound = game->LoadGameSound("select.wav", 0);
     logoSound = game->LoadGameSound("logo.ogg", 0);
+    playPrompt_ = TTextStyle(100, 230, 100, PROMPT_SCALE, PROMPT_SHADOW);
+    creditsPrompt_ = TTextStyle(230, 100, 230, PROMPT_SCALE, PROMPT_SHADOW);
+    exitPrompt_ = TTextStyle(255, 255, 0, PROMPT_SCALE, PROMPT_SHADOW);
     LogoFlash();
     return 0;
 }
@@ -108,8 +106,9 @@ int TTitleScreen::Draw() {
     auto logo = imageBank->Find("logo")->image;
     auto logoX = static_cast<float>((renderer->screenWidth - ImageWidth(logo)) / 2);
     DrawImage(logo, logoX, LOGO_Y, frame);
-    Prompt("Press <Space> to Play", 150, 100, 230, 100);
-    Prompt("Press <C> for credits", 102, 230, 100, 230);
-    Prompt("Press <Esc> to Exit", 54, 255, 255, 0);
+    auto bottom = static_cast<float>(renderer->screenHeight);
+    playPrompt_.DrawCentred("Press <Space> to Play", bottom - 150.0f);
+    creditsPrompt_.DrawCentred("Press <C> for credits", bottom - 102.0f);
+    exitPrompt_.DrawCentred("Press <Esc> to Exit", bottom - 54.0f);
     return 0;
 }

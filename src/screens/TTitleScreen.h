@@ -4,6 +4,7 @@
 #include "platform/TChannel.h"
 #include "platform/TImage.h"
 #include "platform/TSound.h"
+#include "screens/TTextStyle.h"
 
 // The title: the backdrop, the logo that shimmers now and then, and the
 // prompts to play, see the credits or quit.
@@ -34,4 +35,8 @@ public:
 
 private:
     void RunLogoTimers();
+
+    TTextStyle playPrompt_;
+    TTextStyle creditsPrompt_;
+    TTextStyle exitPrompt_;
 };
