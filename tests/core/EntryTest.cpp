@@ -6,6 +6,7 @@
 #include "core/TestScreen.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
+#include "platform/Images.h"
 #include "platform/Input.h"
 
 namespace {
@@ -137,4 +138,67 @@ TEST(EntryDeathTest, AMissingSharedImageStopsLoadingWithItsMessage) {
             LoadData();
         },
         ::testing::ExitedWithCode(1), "Error loading anim image Data/Images/logo.png");
+}
+
+// Start-up's data loading on the generated data folder.
+class LoadDataTest : public HeadlessTest {
+protected:
+    LoadDataTest() : data_(BRINDLEWICK_DATA_DIR) {}
+    ~LoadDataTest() override { std::filesystem::current_path(previous_); }
+
+    bool HaveData() const { return std::filesystem::exists(data_ / "Data" / "Images"); }
+
+    std::filesystem::path data_;
+    std::filesystem::path previous_ = std::filesystem::current_path();
+};
+
+TEST_F(LoadDataTest, LoadsTheFontAndTheSharedImagesWithTheirCells) {
+    if (!HaveData()) {
+        GTEST_SKIP() << "no generated data folder";
+    }
+    std::filesystem::current_path(data_);
+    StartUp();
+    LoadData();
+    ASSERT_TRUE(mainFont);
+    EXPECT_EQ(imageBank->Count(), 21);
+    struct Case {
+        const char* name;
+        int w, h, cells, mid;
+    };
+    const Case cases[] = {{"logo", 824, 323, 16, 0},
+                          {"player", 140, 123, 8, 1},
+                          {"Alien2", 168, 100, 20, 1},
+                          {"background", 1024, 768, 1, 0},
+                          {"turretwhite", 80, 72, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto image = imageBank->Find(c.name);
+        EXPECT_EQ(image->w, c.w);
+        EXPECT_EQ(image->h, c.h);
+        EXPECT_EQ(CountFrames(image->image), c.cells);
+        EXPECT_EQ(image->midHandled, c.mid);
+    }
+}
+
+TEST_F(LoadDataTest, WithoutTheFontTheGameRunsOnTheBuiltInOne) {
+    if (!HaveData()) {
+        GTEST_SKIP() << "no generated data folder";
+    }
+    // A data folder with every picture but no font.
+    auto folder = std::filesystem::temp_directory_path() / "brindlewick_no_font";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "Data");
+    std::filesystem::create_directory_symlink(data_ / "Data" / "Images",
+                                              folder / "Data" / "Images");
+    std::filesystem::current_path(folder);
+    StartUp();
+    LoadData();
+    EXPECT_EQ(mainFont, nullptr);
+    auto screen = std::make_shared<TestScreen>("Title");
+    game->AddScreenToStack(screen);
+    backend.AdvanceTime(16);
+    EXPECT_TRUE(MainLoopPass());
+    EXPECT_EQ(screen->draws, 1);
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder);
 }

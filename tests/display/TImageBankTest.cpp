@@ -4,6 +4,7 @@
 #include "display/TImageBank.h"
 #include "platform/Graphics.h"
 #include "platform/Images.h"
+#include "platform/PngFixture.h"
 
 using ImageBankTest = HeadlessTest;
 using ImageBankDeathTest = HeadlessTest;
@@ -81,4 +82,21 @@ TEST_F(ImageBankDeathTest, UnknownNamesAndMissingFilesAreFatal) {
                 "Error loading image /nonexistent/Images/shot.jpg");
     EXPECT_EXIT(bank->LoadAnim("logo.png", 824, 323, 0, 16, -1, 0), ::testing::ExitedWithCode(1),
                 "Error loading anim image /nonexistent/Images/logo.png.png");
+}
+
+TEST_F(ImageBankTest, LoadNamesImagesAfterTheirFileOrTheNameGiven) {
+    TempFolder folder("brindlewick_bank_load");
+    ASSERT_TRUE(WriteSolidPng(folder.File("player.png"), 101, 51, 0xff20a0ffu));
+    ASSERT_TRUE(WriteSolidPng(folder.File("shot.jpg"), 8, 8, 0xffffffffu)); // a PNG all the same
+    auto bank = TImageBank::Create(folder.File(""));
+    bank->Load("player", "", -1, 1);
+    bank->Load("shot.jpg", "", -1, 0);
+    bank->Load("player", "hero", -1, 0);
+    EXPECT_EQ(bank->Count(), 3);
+    auto player = bank->Find("PLAYER");
+    EXPECT_EQ(player->w, 101);
+    EXPECT_EQ(player->w2, 50.0f);
+    EXPECT_EQ(player->midHandled, 1);
+    EXPECT_EQ(bank->Find("shot")->w, 8);
+    EXPECT_EQ(bank->Find("Hero")->name, "HERO");
 }

@@ -1,5 +1,7 @@
 #include "gameplay/GameplayTestBase.h"
 
+#include <cmath>
+
 #include "core/Entry.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -333,6 +335,19 @@ TEST_F(ScreensTest, AWholeRunFromTheSplashToGameOverAndBack) {
     EXPECT_GT(player->x, 512.0f);
     backend.QueueKeyUp(Key::RIGHT);
     backend.QueueKeyUp(90);
+    // Win the level: the kills reach the goal.
+    player->kills = player->goal;
+    runFrames(90); // past the 250-step success sequence
+    ASSERT_EQ(Current(), "Level Complete");
+    int bonus = static_cast<int>(std::floor(level->timeLeft / 200.0f)) * 2;
+    int scoreBefore = profile->score;
+    backend.QueueKeyPress(Key::SPACE);
+    runFrames(2);
+    ASSERT_EQ(Current(), "Game");
+    EXPECT_EQ(profile->level, 2);
+    EXPECT_EQ(profile->score, scoreBefore + bonus);
+    EXPECT_GT(bonus, 0);
+    EXPECT_EQ(player->goal, 15);
     // Lose every life to the clock.
     for (int life = 3; life >= 1; --life) {
         ASSERT_EQ(Current(), "Game");
