@@ -15,6 +15,8 @@ PACKAGES=(
     ttf-bitstream-vera fonts-dejavu-core
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
+    # libFuzzer's runtime for the loader fuzzers
+    libclang-rt-14-dev
     # end-to-end runs in a real window
     xvfb openbox xdotool imagemagick
 )
