@@ -1,7 +1,6 @@
 // Reads back everything the data generator wrote into Data/ and checks it.
 #include <gtest/gtest.h>
 
-#include <png.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
@@ -15,6 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/Images.h"
+#include "platform/Sound.h"
+#include "platform/TPlatform.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,6 +29,7 @@ fs::path dataDir() {
 class DataFolder : public ::testing::Test {
 protected:
     void SetUp() override {
+        TPlatform::Instance().UseHeadless();
         if (!fs::is_directory(dataDir())) {
             GTEST_SKIP() << "no generated data at " << dataDir();
         }
@@ -48,22 +52,25 @@ struct Rgba {
     }
 };
 
+// The picture as the game's loader decodes it, unmasked: pure black stays black.
 Rgba readPng(const fs::path& path) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
     Rgba out;
-    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
-        ADD_FAILURE() << path << ": " << image.message;
+    const TImagePtr image = LoadImage(path.string(), 0);
+    if (!image) {
+        ADD_FAILURE() << path << " does not load";
         return out;
     }
-    image.format = PNG_FORMAT_RGBA;
-    out.width = static_cast<int>(image.width);
-    out.height = static_cast<int>(image.height);
-    out.px.resize(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, out.px.data(), 0, nullptr) == 0) {
-        ADD_FAILURE() << path << ": " << image.message;
-        out = Rgba{};
+    const TPixmap& pixels = *image->Cell(0);
+    out.width = pixels.Width();
+    out.height = pixels.Height();
+    out.px.reserve(static_cast<std::size_t>(out.width) * out.height * 4);
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            const std::uint32_t argb = pixels.ReadPixel(x, y);
+            for (int shift : {16, 8, 0, 24}) {
+                out.px.push_back(static_cast<std::uint8_t>(argb >> shift & 0xffu));
+            }
+        }
     }
     return out;
 }
@@ -177,6 +184,39 @@ TEST_F(DataFolder, EveryPictureHasItsCellsAndTransparentBorders) {
                                 : 1;
             }
             EXPECT_EQ(distinct, pc.cells - 1) << "animation has repeated neighbouring cells";
+        }
+    }
+}
+
+// Loaded as the game loads it (flags -1, cut into its cells), every cell has
+// its size, the count is right, and a pixel is see-through exactly where the
+// picture is pure black, cell for cell in reading order.
+TEST_F(DataFolder, EveryPictureLoadsIntoItsCellsWithBlackMaskedOut) {
+    for (const PictureCase& pc : kPictures) {
+        SCOPED_TRACE(pc.file);
+        const std::string path = (dataDir() / pc.file).string();
+        const Rgba raw = readPng(dataDir() / pc.file);
+        ASSERT_GT(raw.width, 0);
+        const bool cut = pc.cellW > 0 && pc.cells > 1;
+        const TImagePtr image =
+            cut ? LoadAnimImage(path, pc.cellW, pc.cellH, 0, pc.cells, -1) : LoadImage(path, -1);
+        ASSERT_NE(image, nullptr);
+        const int cellW = pc.cellW > 0 ? pc.cellW : raw.width;
+        const int cellH = pc.cellH > 0 ? pc.cellH : raw.height;
+        EXPECT_EQ(ImageWidth(image), cellW);
+        EXPECT_EQ(ImageHeight(image), cellH);
+        ASSERT_EQ(CountFrames(image), pc.cells);
+        for (int i = 0; i < pc.cells; ++i) {
+            const Cell c = cellAt(raw, cellW, cellH, i);
+            const TPixmap& cell = *image->Cell(i);
+            int wrong = 0;
+            for (int y = 0; y < c.h; ++y) {
+                for (int x = 0; x < c.w; ++x) {
+                    const bool opaque = (cell.ReadPixel(x, y) >> 24) != 0;
+                    wrong += opaque != raw.visible(c.x0 + x, c.y0 + y) ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(wrong, 0) << "cell " << i;
         }
     }
 }
@@ -362,6 +402,16 @@ double rmsDb(const std::vector<float>& c, std::size_t from, std::size_t count) {
     return db(std::sqrt(sum / double(count)));
 }
 
+// The game's own sound loader reads the file, at its rate and to its last frame.
+void expectGameLoads(const fs::path& path, const Pcm& pcm, int flags) {
+    const TSoundPtr sound = LoadSound(path.string(), flags);
+    ASSERT_NE(sound, nullptr) << path << " does not load";
+    EXPECT_EQ(sound->Rate(), pcm.rate);
+    ASSERT_FALSE(pcm.ch.empty());
+    EXPECT_EQ(static_cast<std::size_t>(sound->Frames()), pcm.ch[0].size());
+    EXPECT_EQ(sound->Loops(), flags == 1);
+}
+
 struct SoundCase {
     const char* file;
     double minSeconds, maxSeconds;
@@ -385,6 +435,7 @@ TEST_F(DataFolder, EffectsAreCleanSixteenBitPcm) {
         SCOPED_TRACE(sc.file);
         const Pcm pcm = readWav(dataDir() / "Sound" / sc.file);
         ASSERT_FALSE(pcm.ch.empty());
+        expectGameLoads(dataDir() / "Sound" / sc.file, pcm, 0);
         EXPECT_EQ(pcm.rate, 44100);
         EXPECT_GE(pcm.seconds(), sc.minSeconds);
         EXPECT_LE(pcm.seconds(), sc.maxSeconds);
@@ -416,6 +467,8 @@ TEST_F(DataFolder, OggFilesDecodeWithinLengthAndLevel) {
         SCOPED_TRACE(mc.file);
         const Pcm pcm = readOgg(dataDir() / mc.file);
         ASSERT_FALSE(pcm.ch.empty());
+        // The game loads the looping tracks to loop.
+        expectGameLoads(dataDir() / mc.file, pcm, mc.loops ? 1 : 0);
         EXPECT_EQ(pcm.rate, 44100);
         if (std::string(mc.file).starts_with("Music/")) {
             EXPECT_EQ(pcm.channels, 2);
