@@ -31,19 +31,44 @@ void TList::AddLast(TObjectPtr value) {
         head_ = node;
     }
     tail_ = node.get();
+    auto [entry, added] = index_.try_emplace(tail_->value.get(), Entry{tail_, 0});
+    ++entry->second.count;
     ++count_;
 }
 
 std::shared_ptr<TList::Node> TList::FindNode(const TObject* value) const {
-    for (auto node = head_; node; node = node->next) {
-        if (node->value.get() == value) {
-            return node;
+    auto it = index_.find(value);
+    if (it == index_.end()) {
+        return nullptr;
+    }
+    // The node is live and linked: its owner is its predecessor or the head.
+    Node* node = it->second.first;
+    return node->prev ? node->prev->next : head_;
+}
+
+void TList::ForgetInIndex(Node& node) {
+    auto it = index_.find(node.value.get());
+    if (it == index_.end()) {
+        return;
+    }
+    if (--it->second.count == 0) {
+        index_.erase(it);
+        return;
+    }
+    if (it->second.first != &node) {
+        return;
+    }
+    // The same object is in the list again further on: that node comes first now.
+    for (Node* later = node.next.get(); later; later = later->next.get()) {
+        if (later->value == node.value) {
+            it->second.first = later;
+            return;
         }
     }
-    return nullptr;
 }
 
 void TList::Unlink(Node& node) {
+    ForgetInIndex(node);
     if (node.prev) {
         node.prev->next = node.next;
     } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unordered_map>
+
 #include "platform/TObject.h"
 
 // An ordered list of object references. A pass over the list survives the
@@ -51,6 +53,15 @@ public:
 private:
     std::shared_ptr<Node> FindNode(const TObject* value) const;
     void Unlink(Node& node);
+    void ForgetInIndex(Node& node);
+
+    // The first live node of each object and how often the object is in the
+    // list, so removal does not walk the list.
+    struct Entry {
+        Node* first;
+        int count;
+    };
+    std::unordered_map<const TObject*, Entry> index_;
 
     std::shared_ptr<Node> head_;
     Node* tail_ = nullptr;

@@ -153,3 +153,22 @@ TEST(TMap, ReplacesUnderAnExistingKeyAndIteratesInKeyOrder) {
     }
     EXPECT_EQ(order, (std::vector<std::string>{"second", "third"}));
 }
+
+TEST(TList, AnObjectAddedTwiceIsRemovedOneNodeAtATime) {
+    auto list = TList::Create();
+    auto a = std::make_shared<Item>("A");
+    auto b = std::make_shared<Item>("B");
+    list->AddLast(a);
+    list->AddLast(b);
+    list->AddLast(a);
+    list->Remove(a);
+    EXPECT_EQ(Names(*list), "BA");
+    EXPECT_TRUE(list->Contains(a));
+    list->Remove(a);
+    EXPECT_EQ(Names(*list), "B");
+    EXPECT_FALSE(list->Contains(a));
+    list->AddLast(a);
+    list->Clear();
+    EXPECT_EQ(list->Count(), 0);
+    EXPECT_FALSE(list->Contains(b));
+}
