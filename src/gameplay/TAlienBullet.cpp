@@ -30,7 +30,7 @@ int TAlienBullet::Collision() {
         player->Damage(power);
     }
     for (const auto& object : *level->spawnList) {
-        auto spawn = As<TSpawn>(object);
+        auto* spawn = AsPtr<TSpawn>(object);
         if (spawn && spawn->CollideSprite(*this)) {
             spawn->Damage(power);
             level->alienBulletList->Remove(self);

@@ -18,7 +18,7 @@ std::shared_ptr<TBullet> TBullet::CreateBullet(int bulletType, int x, int y, flo
 
 int TBullet::Collision() {
     for (const auto& object : *level->hazardList) {
-        auto hazard = As<THazard>(object);
+        auto* hazard = AsPtr<THazard>(object);
         if (hazard && hazard->CollideSprite(*this)) {
             auto self = shared_from_this();
             hazard->Damage(power);

@@ -26,7 +26,7 @@ void PlayIfSet(int trigger, const TSoundPtr& sound) {
 
 template <class T> void DrawAll(const TList& list) {
     for (const auto& object : list) {
-        if (auto sprite = As<T>(object)) {
+        if (auto* sprite = AsPtr<T>(object)) {
             sprite->Draw();
         }
     }
@@ -99,7 +99,7 @@ void TLevel::CountDown() {
 
 int TLevel::ManageBullets() {
     for (const auto& object : *bulletList) {
-        if (auto bullet = As<TBullet>(object)) {
+        if (auto* bullet = AsPtr<TBullet>(object)) {
             bullet->Move();
             if (bullet->y < -static_cast<float>(bullet->w2)) {
                 bulletList->Remove(object);
@@ -113,7 +113,7 @@ int TLevel::ManageBullets() {
 int TLevel::ManageAlienBullets() {
     player->SetSmallHitBox();
     for (const auto& object : *alienBulletList) {
-        if (auto bullet = As<TAlienBullet>(object)) {
+        if (auto* bullet = AsPtr<TAlienBullet>(object)) {
             bullet->Move();
             if (bullet->y >= static_cast<float>(groundLevel)) {
                 alienBulletList->Remove(object);
@@ -133,7 +133,7 @@ int TLevel::ManageHazards() {
         RandomizeHazard();
     }
     for (const auto& object : *hazardList) {
-        if (auto hazard = As<THazard>(object)) {
+        if (auto* hazard = AsPtr<THazard>(object)) {
             hazard->Move();
             hazard->TSprite::Logic();
             bool goneRight = hazard->speedX > 0.0f &&
@@ -167,7 +167,7 @@ int TLevel::RandomizeHazard() {
 
 int TLevel::ManagePickups() {
     for (const auto& object : *pickupList) {
-        if (auto pickup = As<TPickup>(object)) {
+        if (auto* pickup = AsPtr<TPickup>(object)) {
             pickup->Move();
             pickup->Logic();
         }
@@ -177,7 +177,7 @@ int TLevel::ManagePickups() {
 
 int TLevel::ManageSpawn() {
     for (const auto& object : *spawnList) {
-        if (auto spawn = As<TSpawn>(object)) {
+        if (auto* spawn = AsPtr<TSpawn>(object)) {
             spawn->Logic();
         }
     }

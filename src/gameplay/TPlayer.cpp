@@ -181,10 +181,11 @@ int TPlayer::BoundsCheckPlayer() {
 
 int TPlayer::Collision() {
     for (const auto& object : *level->pickupList) {
-        auto pickup = As<TPickup>(object);
+        auto* pickup = AsPtr<TPickup>(object);
         if (pickup && pickup->CollideSprite(*this)) {
+            auto collected = As<TPickup>(object);
             level->pickupList->Remove(object);
-            CollectPickup(pickup);
+            CollectPickup(collected);
         }
     }
     return 0;
@@ -251,7 +252,7 @@ int TPlayer::DeathAnimStart(int duration) {
 
 int TPlayer::ExplodeAlienBullets() {
     for (const auto& object : *level->alienBulletList) {
-        if (auto bullet = As<TAlienBullet>(object)) {
+        if (auto* bullet = AsPtr<TAlienBullet>(object)) {
             bullet->Explode();
         }
         level->alienBulletList->Remove(object);
@@ -299,7 +300,7 @@ int TPlayer::GoalTest() {
 
 int TPlayer::SuccessAnimStart() {
     for (const auto& object : *level->hazardList) {
-        if (auto hazard = As<THazard>(object)) {
+        if (auto* hazard = AsPtr<THazard>(object)) {
             hazard->Explode(0);
         }
         level->hazardList->Remove(object);

@@ -1,49 +1,56 @@
 #include "platform/TList.h"
 
+void TList::Release(Node* node) {
+    while (node && --node->refs == 0) {
+        Node* next = node->next;
+        delete node;
+        node = next;
+    }
+}
+
+TList::Iterator& TList::Iterator::operator=(const Iterator& other) {
+    Hold(other.node_);
+    Release(node_);
+    node_ = other.node_;
+    return *this;
+}
+
 TList::Iterator& TList::Iterator::operator++() {
     // A removed node keeps its old successor, so a pass standing on it (or on
     // a chain of removed nodes) still finds the next live element.
-    auto next = node_->next;
+    Node* next = node_->next;
     while (next && next->removed) {
         next = next->next;
     }
-    node_ = std::move(next);
+    Hold(next);
+    Release(node_);
+    node_ = next;
     return *this;
 }
 
 TList::~TList() {
-    // Release the chain iteratively so a long list cannot exhaust the stack;
-    // nodes still held by a pass in progress keep their links.
-    auto node = std::move(head_);
-    while (node && node.use_count() == 1) {
-        auto next = std::move(node->next);
-        node = std::move(next);
-    }
+    // Nodes still held by a pass in progress keep their links.
+    Release(head_);
 }
 
 void TList::AddLast(TObjectPtr value) {
-    auto node = std::make_shared<Node>();
-    node->value = std::move(value);
+    auto* node = new Node{std::move(value)};
+    node->refs = 1;
     node->prev = tail_;
     if (tail_) {
         tail_->next = node;
     } else {
         head_ = node;
     }
-    tail_ = node.get();
-    auto [entry, added] = index_.try_emplace(tail_->value.get(), Entry{tail_, 0});
+    tail_ = node;
+    auto [entry, added] = index_.try_emplace(node->value.get(), Entry{node, 0});
     ++entry->second.count;
     ++count_;
 }
 
-std::shared_ptr<TList::Node> TList::FindNode(const TObject* value) const {
+TList::Node* TList::FindNode(const TObject* value) const {
     auto it = index_.find(value);
-    if (it == index_.end()) {
-        return nullptr;
-    }
-    // The node is live and linked: its owner is its predecessor or the head.
-    Node* node = it->second.first;
-    return node->prev ? node->prev->next : head_;
+    return it == index_.end() ? nullptr : it->second.first;
 }
 
 void TList::ForgetInIndex(Node& node) {
@@ -59,7 +66,7 @@ void TList::ForgetInIndex(Node& node) {
         return;
     }
     // The same object is in the list again further on: that node comes first now.
-    for (Node* later = node.next.get(); later; later = later->next.get()) {
+    for (Node* later = node.next; later; later = later->next) {
         if (later->value == node.value) {
             it->second.first = later;
             return;
@@ -69,31 +76,35 @@ void TList::ForgetInIndex(Node& node) {
 
 void TList::Unlink(Node& node) {
     ForgetInIndex(node);
+    // The link that owned this node now owns its successor; the node keeps
+    // its own reference to the successor for any pass standing on it.
+    Node* next = node.next;
+    Hold(next);
     if (node.prev) {
-        node.prev->next = node.next;
+        node.prev->next = next;
     } else {
-        head_ = node.next;
+        head_ = next;
     }
-    if (node.next) {
-        node.next->prev = node.prev;
+    if (next) {
+        next->prev = node.prev;
     } else {
         tail_ = node.prev;
     }
     node.prev = nullptr;
     node.removed = true;
     --count_;
+    Release(&node);
 }
 
 void TList::Remove(const TObjectPtr& value) {
-    if (auto node = FindNode(value.get())) {
+    if (Node* node = FindNode(value.get())) {
         Unlink(*node);
     }
 }
 
 void TList::Clear() {
     while (head_) {
-        auto node = head_;
-        Unlink(*node);
+        Unlink(*head_);
     }
 }
 
@@ -111,7 +122,7 @@ TObjectPtr TList::Last() const {
 
 TObjectPtr TList::ValueAtIndex(int index) const {
     int i = 0;
-    for (auto node = head_; node; node = node->next, ++i) {
+    for (Node* node = head_; node; node = node->next, ++i) {
         if (i == index) {
             return node->value;
         }

@@ -8,25 +8,33 @@
 // removal of the element it stands on and of any other element: removed
 // elements not yet reached are skipped, elements appended during the pass may
 // be visited. Removing an element that is not in the list does nothing.
+//
+// Nodes are counted by hand (not by shared pointers): a pass costs no atomic
+// operations. Lists belong to the game thread and are never shared between
+// threads.
 class TList : public TObject {
     struct Node {
         TObjectPtr value;
-        std::shared_ptr<Node> next;
+        Node* next = nullptr; // owns one reference to its successor
         Node* prev = nullptr;
+        int refs = 0;
         bool removed = false;
     };
 
 public:
     class Iterator {
     public:
-        explicit Iterator(std::shared_ptr<Node> node) : node_(std::move(node)) {}
+        explicit Iterator(Node* node) : node_(node) { Hold(node_); }
+        Iterator(const Iterator& other) : node_(other.node_) { Hold(node_); }
+        Iterator& operator=(const Iterator& other);
+        ~Iterator() { Release(node_); }
         const TObjectPtr& operator*() const { return node_->value; }
         Iterator& operator++();
         bool operator==(const Iterator& other) const { return node_ == other.node_; }
         bool operator!=(const Iterator& other) const { return node_ != other.node_; }
 
     private:
-        std::shared_ptr<Node> node_;
+        Node* node_;
     };
 
     TList() = default;
@@ -51,7 +59,17 @@ public:
     Iterator end() const { return Iterator(nullptr); }
 
 private:
-    std::shared_ptr<Node> FindNode(const TObject* value) const;
+    static void Hold(Node* node) {
+        if (node) {
+            ++node->refs;
+        }
+    }
+    // Drops one reference; a node nobody holds any more is freed together
+    // with the run of successors only it held (iteratively, so a long list
+    // cannot exhaust the stack).
+    static void Release(Node* node);
+
+    Node* FindNode(const TObject* value) const;
     void Unlink(Node& node);
     void ForgetInIndex(Node& node);
 
@@ -63,7 +81,7 @@ private:
     };
     std::unordered_map<const TObject*, Entry> index_;
 
-    std::shared_ptr<Node> head_;
+    Node* head_ = nullptr; // owns one reference to the first node
     Node* tail_ = nullptr;
     int count_ = 0;
 };

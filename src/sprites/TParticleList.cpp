@@ -10,7 +10,7 @@ TParticlePtr TParticleList::AddNew(const TGameImagePtr& image, int x, int y,
 
 void TParticleList::Draw() {
     for (const auto& object : *this) {
-        if (auto particle = As<TParticle>(object)) {
+        if (auto* particle = AsPtr<TParticle>(object)) {
             particle->Draw();
         }
     }
@@ -18,7 +18,7 @@ void TParticleList::Draw() {
 
 void TParticleList::Logic() {
     for (const auto& object : *this) {
-        if (auto particle = As<TParticle>(object)) {
+        if (auto* particle = AsPtr<TParticle>(object)) {
             if (!particle->Logic()) {
                 Remove(object);
             }
