@@ -6,6 +6,7 @@
 
 #include "platform/Images.h"
 #include "platform/TGlContext.h"
+#include "platform/TTextureAtlas.h"
 
 namespace {
 
@@ -58,7 +59,13 @@ const TImageTexture* TImageTexture::For(TImage& image) {
     if (known && known->UpToDate(image)) {
         return known;
     }
-    auto built = Build(image);
+    // An image changed after it was packed goes on a texture of its own, so
+    // pictures edited again and again do not fill the shared pages.
+    const bool changedSincePacked = known && known->generation_ == TGlContext::Current();
+    auto built = changedSincePacked ? nullptr : BuildPacked(image);
+    if (!built) {
+        built = Build(image);
+    }
     image.backendData = built;
     return built.get();
 }
@@ -72,6 +79,34 @@ const TTextureRegion* TImageTexture::Cell(int index) const {
         return nullptr;
     }
     return &cells_[static_cast<size_t>(index)];
+}
+
+std::shared_ptr<TImageTexture> TImageTexture::BuildPacked(const TImage& image) {
+    const int count = image.CellCount();
+    const int paddedWidth = image.Width() + 2;
+    const int paddedHeight = image.Height() + 2;
+    if (count == 0 || image.Width() == 0 || image.Height() == 0 ||
+        static_cast<long>(count) * paddedWidth * paddedHeight > TTextureAtlas::MAX_PACKED_AREA) {
+        return nullptr;
+    }
+    const bool filtered = (image.Flags() & ImageFlag::FILTERED) != 0;
+    auto& atlas = TTextureAtlas::Shared(filtered);
+    std::vector<TTextureRegion> cells;
+    for (int i = 0; i < count; ++i) {
+        auto place = atlas.Place(paddedWidth, paddedHeight);
+        if (!place.page) {
+            return nullptr;
+        }
+        UploadPadded(*place.page, place.x, place.y, *image.Cell(i), image.Width(), image.Height());
+        const auto w = static_cast<float>(place.page->Width());
+        const auto h = static_cast<float>(place.page->Height());
+        cells.push_back({place.page, static_cast<float>(place.x + 1) / w,
+                         static_cast<float>(place.y + 1) / h,
+                         static_cast<float>(place.x + 1 + image.Width()) / w,
+                         static_cast<float>(place.y + 1 + image.Height()) / h});
+    }
+    return std::make_shared<TImageTexture>(TGlContext::Current(), image.version, TPages{},
+                                           std::move(cells));
 }
 
 std::shared_ptr<TImageTexture> TImageTexture::Build(const TImage& image) {

@@ -15,10 +15,11 @@ struct TTextureRegion {
     float v1 = 0.0f;
 };
 
-// What the GL renderer keeps for an image: its cells packed side by side into
-// one texture (an atlas), each with a one-texel border copied from its edge so
-// filtered drawing never picks up a neighbouring cell. Made again when the
-// image's pixels change or the GL context was replaced.
+// What the GL renderer keeps for an image: the cells of a small image go on
+// pages shared with other small images (TTextureAtlas); a large image's cells
+// are packed side by side into textures of its own. Each cell has a one-texel border copied from
+// its edge so filtered drawing never picks up a neighbouring cell. Made again when the image's
+// pixels change or the GL context was replaced.
 //
 // A cell larger than the largest texture the context takes is scaled down to
 // fit (and drawn at its full size, so it only loses detail); cells that do not
@@ -44,6 +45,9 @@ public:
                              int height);
 
 private:
+    // The cells on the shared pages of small images; null when the image is
+    // too large or the pages are full.
+    static std::shared_ptr<TImageTexture> BuildPacked(const TImage& image);
     static std::shared_ptr<TImageTexture> Build(const TImage& image);
 
     unsigned generation_;
