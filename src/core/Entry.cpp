@@ -1,10 +1,14 @@
 #include "core/Entry.h"
 
+#include <string>
+#include <vector>
+
 #include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Exits.h"
 #include "platform/Fonts.h"
 #include "platform/Graphics.h"
+#include "platform/Images.h"
 #include "platform/Input.h"
 #include "platform/Random.h"
 #include "screens/TIntroScreen.h"
@@ -60,6 +64,13 @@ int StartUp() {
 int LoadData() {
     // A missing font is not fatal: text falls back to the built-in font.
     mainFont = LoadImageFont(game->fontPath + "verabd.ttf", FONT_PIXEL_SIZE, FONT_SMOOTHED);
+    // Each picture decodes on a worker while the one before it is cut and
+    // made ready for drawing.
+    std::vector<std::string> files;
+    for (const auto& image : SHARED_IMAGES) {
+        files.push_back(imageBank->path + image.name + imageBank->defaultExt);
+    }
+    PreloadImages(files);
     for (const auto& image : SHARED_IMAGES) {
         if (image.cellWidth > 0) {
             imageBank->LoadAnim(image.name, image.cellWidth, image.cellHeight, 0, image.cells,
@@ -68,6 +79,7 @@ int LoadData() {
             imageBank->Load(image.name, "", DEFAULT_IMAGE_FLAGS, image.midHandle);
         }
     }
+    StopPreloadingImages();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/FilePath.h"
+#include "platform/TImagePreloader.h"
 #include "platform/TPngReader.h"
 
 namespace {
@@ -85,10 +86,26 @@ TPixmapPtr CutCell(const TPixmap& sheet, int left, int top, int width, int heigh
     return cell;
 }
 
+// The picture of a file, decoded ahead of time when it was preloaded.
+TPixmapPtr ReadPicture(const std::string& path) {
+    if (auto preloaded = TImagePreloader::Instance().Take(path)) {
+        return *preloaded;
+    }
+    return TPngReader::Read(ResolvePath(path));
+}
+
 } // namespace
 
+void PreloadImages(const std::vector<std::string>& paths) {
+    TImagePreloader::Instance().Start(paths);
+}
+
+void StopPreloadingImages() {
+    TImagePreloader::Instance().Stop();
+}
+
 TImagePtr LoadImage(const std::string& path, int flags) {
-    auto pixmap = TPngReader::Read(ResolvePath(path));
+    auto pixmap = ReadPicture(path);
     if (!pixmap) {
         return nullptr;
     }
@@ -103,7 +120,7 @@ TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, 
     if (cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) {
         return nullptr;
     }
-    auto sheet = TPngReader::Read(ResolvePath(path));
+    auto sheet = ReadPicture(path);
     if (!sheet) {
         return nullptr;
     }

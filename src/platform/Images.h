@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/TImage.h"
 
@@ -19,6 +20,11 @@ TImagePtr LoadImage(const std::string& path, int flags);
 // bottom from a strip or grid, starting at cell first.
 TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first,
                         int count, int flags);
+// Starts decoding these picture files on a worker thread, in order, so the
+// loads that follow find them ready; StopPreloadingImages drops what was not
+// loaded.
+void PreloadImages(const std::vector<std::string>& paths);
+void StopPreloadingImages();
 TImagePtr CreateImage(int width, int height, int cells = 1, int flags = -1);
 
 // Size of one cell.
