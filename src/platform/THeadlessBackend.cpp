@@ -87,3 +87,38 @@ void THeadlessBackend::QueueMouseMove(int x, int y, int64_t atMs) {
 void THeadlessBackend::QueueQuit(int64_t atMs) {
     Queue({TInputEventKind::Quit}, atMs);
 }
+
+void THeadlessBackend::QueuePadAdded(int pad, int64_t atMs) {
+    TInputEvent event{TInputEventKind::PadAdded};
+    event.pad = pad;
+    Queue(event, atMs);
+}
+
+void THeadlessBackend::QueuePadRemoved(int pad, int64_t atMs) {
+    TInputEvent event{TInputEventKind::PadRemoved};
+    event.pad = pad;
+    Queue(event, atMs);
+}
+
+void THeadlessBackend::QueuePadButtonDown(int pad, TPadButton button, int64_t atMs) {
+    TInputEvent event{TInputEventKind::PadButtonDown, static_cast<int>(button)};
+    event.pad = pad;
+    Queue(event, atMs);
+}
+
+void THeadlessBackend::QueuePadButtonUp(int pad, TPadButton button, int64_t atMs) {
+    TInputEvent event{TInputEventKind::PadButtonUp, static_cast<int>(button)};
+    event.pad = pad;
+    Queue(event, atMs);
+}
+
+void THeadlessBackend::QueuePadAxis(int pad, TPadAxis axis, int value, int64_t atMs) {
+    TInputEvent event{TInputEventKind::PadAxis, static_cast<int>(axis)};
+    event.pad = pad;
+    event.value = value;
+    Queue(event, atMs);
+}
+
+void THeadlessBackend::QueueFocusLost(int64_t atMs) {
+    Queue({TInputEventKind::FocusLost}, atMs);
+}

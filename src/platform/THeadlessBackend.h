@@ -34,6 +34,13 @@ public:
     void QueueMouseUp(int button, int64_t atMs = -1);
     void QueueMouseMove(int x, int y, int64_t atMs = -1);
     void QueueQuit(int64_t atMs = -1);
+    // Game pads, numbered as the system numbers them.
+    void QueuePadAdded(int pad, int64_t atMs = -1);
+    void QueuePadRemoved(int pad, int64_t atMs = -1);
+    void QueuePadButtonDown(int pad, TPadButton button, int64_t atMs = -1);
+    void QueuePadButtonUp(int pad, TPadButton button, int64_t atMs = -1);
+    void QueuePadAxis(int pad, TPadAxis axis, int value, int64_t atMs = -1);
+    void QueueFocusLost(int64_t atMs = -1);
 
     void SetTime(int64_t ms) { now_ = ms; }
     void AdvanceTime(int64_t ms) { now_ += ms; }

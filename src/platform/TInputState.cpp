@@ -45,6 +45,28 @@ void TInputState::Apply(const TInputEvent& event) {
     case TInputEventKind::Quit:
         quitRequested_ = true;
         break;
+    case TInputEventKind::PadAdded:
+        pads_.Added(event.pad);
+        break;
+    case TInputEventKind::PadRemoved:
+        pads_.Removed(event.pad);
+        break;
+    case TInputEventKind::PadButtonDown:
+    case TInputEventKind::PadButtonUp:
+        HitByPad(pads_.Button(event.pad, event.code, event.kind == TInputEventKind::PadButtonDown));
+        break;
+    case TInputEventKind::PadAxis:
+        HitByPad(pads_.Axis(event.pad, event.code, event.value));
+        break;
+    case TInputEventKind::FocusLost:
+        pads_.Flush();
+        break;
+    }
+}
+
+void TInputState::HitByPad(int key) {
+    if (ValidKey(key) && key != 0) {
+        ++keyHits_[key];
     }
 }
 
@@ -58,7 +80,7 @@ int TInputState::KeyHit(int key) {
 }
 
 int TInputState::KeyDown(int key) const {
-    return ValidKey(key) && keyDown_[key] ? 1 : 0;
+    return ValidKey(key) && (keyDown_[key] || pads_.Holds(key)) ? 1 : 0;
 }
 
 int TInputState::MouseHit(int button) {
@@ -92,6 +114,7 @@ int TInputState::TakeQuitRequest() {
 void TInputState::FlushKeys() {
     keyHits_.fill(0);
     keyDown_.fill(false);
+    pads_.Flush();
     typed_.clear();
 }
 

@@ -3,10 +3,13 @@
 #include <array>
 #include <deque>
 
+#include "platform/TGamepadMap.h"
 #include "platform/TInputEvent.h"
 
 // Key and mouse bookkeeping shared by every backend. A hit is counted when a
 // key or button goes down and stays pending until the first asker takes it.
+// Game pads press the same keys (see TGamepadMap); a key is held while the
+// keyboard or any pad holds it.
 class TInputState {
 public:
     static constexpr int KEY_COUNT = 256;
@@ -25,8 +28,10 @@ public:
     int MouseY() const { return mouseY_; }
     // 1 once after the system asked the application to quit.
     int TakeQuitRequest();
+    // Game pads plugged in (or heard from) and not unplugged since.
+    int PadCount() const { return pads_.PadCount(); }
 
-    // Clears key hits, held keys and typed characters.
+    // Clears key hits, held keys (the pads' too) and typed characters.
     void FlushKeys();
     // Clears mouse button hits and held buttons.
     void FlushMouse();
@@ -36,11 +41,14 @@ private:
     static bool ValidButton(int button) { return button >= 1 && button < BUTTON_COUNT; }
 
     std::array<int, KEY_COUNT> keyHits_{};
-    std::array<bool, KEY_COUNT> keyDown_{};
+    void HitByPad(int key);
+
+    std::array<bool, KEY_COUNT> keyDown_{}; // by the keyboard
     std::array<int, BUTTON_COUNT> mouseHits_{};
     std::array<bool, BUTTON_COUNT> mouseDown_{};
     std::deque<int> typed_;
     int mouseX_ = 0;
     int mouseY_ = 0;
     bool quitRequested_ = false;
+    TGamepadMap pads_;
 };

@@ -8,6 +8,7 @@
 
 #include "platform/Strings.h"
 #include "platform/TKeyMap.h"
+#include "platform/TWindowIcon.h"
 
 namespace {
 
@@ -25,6 +26,33 @@ int GameButton(Uint8 button) {
     }
 }
 
+// SDL's pad buttons and axes are numbered as ours are.
+static_assert(static_cast<int>(TPadButton::A) == SDL_CONTROLLER_BUTTON_A);
+static_assert(static_cast<int>(TPadButton::Back) == SDL_CONTROLLER_BUTTON_BACK);
+static_assert(static_cast<int>(TPadButton::Start) == SDL_CONTROLLER_BUTTON_START);
+static_assert(static_cast<int>(TPadButton::DpadUp) == SDL_CONTROLLER_BUTTON_DPAD_UP);
+static_assert(static_cast<int>(TPadButton::DpadRight) == SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+static_assert(static_cast<int>(TPadButton::Count) == SDL_CONTROLLER_BUTTON_DPAD_RIGHT + 1);
+static_assert(static_cast<int>(TPadAxis::LeftX) == SDL_CONTROLLER_AXIS_LEFTX);
+static_assert(static_cast<int>(TPadAxis::LeftY) == SDL_CONTROLLER_AXIS_LEFTY);
+static_assert(static_cast<int>(TPadAxis::Count) == SDL_CONTROLLER_AXIS_MAX);
+
+// Buttons and axes SDL may add later are no buttons of ours.
+int PadButton(Uint8 button) {
+    return button < static_cast<int>(TPadButton::Count) ? button : -1;
+}
+
+int PadAxis(Uint8 axis) {
+    return axis < static_cast<int>(TPadAxis::Count) ? axis : -1;
+}
+
+TInputEvent PadEvent(TInputEventKind kind, int pad, int code = 0, int value = 0) {
+    TInputEvent event{kind, code};
+    event.pad = pad;
+    event.value = value;
+    return event;
+}
+
 // Drivers with nobody watching: no message boxes there.
 bool HasScreen() {
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -37,6 +65,10 @@ TSdlBackend::TSdlBackend() : start_(std::chrono::steady_clock::now()) {}
 
 TSdlBackend::~TSdlBackend() {
     CloseDisplay();
+    pads_.clear();
+    if (padsReady_) {
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    }
     if (videoReady_) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
@@ -45,8 +77,48 @@ TSdlBackend::~TSdlBackend() {
 bool TSdlBackend::InitVideo() {
     if (!videoReady_) {
         videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (videoReady_) {
+            InitPads();
+        }
     }
     return videoReady_;
+}
+
+void TSdlBackend::InitPads() {
+    // Without pads the game still plays from the keyboard.
+    padsReady_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    if (!padsReady_) {
+        return;
+    }
+    // Those plugged in before the game started. SDL announces them once more
+    // as added; opening is keyed by id, so each is opened once.
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        OpenPad(i);
+    }
+}
+
+int TSdlBackend::OpenPad(int deviceIndex) {
+    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+    for (const auto& pad : pads_) {
+        if (pad->Id() == id) {
+            return id;
+        }
+    }
+    auto pad = std::make_unique<TGameController>(deviceIndex);
+    if (!pad->Valid()) {
+        return -1;
+    }
+    pads_.push_back(std::move(pad));
+    return pads_.back()->Id();
+}
+
+void TSdlBackend::ClosePad(int id) {
+    std::erase_if(pads_, [id](const auto& pad) { return pad->Id() == id; });
+}
+
+bool TSdlBackend::Idle() const {
+    return window_ &&
+           (SDL_GetWindowFlags(window_.get()) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
 }
 
 bool TSdlBackend::Fail(const std::string& what) {
@@ -64,13 +136,18 @@ bool TSdlBackend::OpenDisplay(int width, int height, int depth, int) {
     width_ = width;
     height_ = height;
     TGlContext::RequestAttributes();
-    // Full screen keeps the desktop's own mode; the logical screen is scaled into it.
-    const Uint32 flags = SDL_WINDOW_OPENGL | (depth != 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    // Full screen keeps the desktop's own mode; a window may be resized and
+    // maximised. Either way the logical screen is scaled into it, at the
+    // display's full pixel density.
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI |
+                         (depth != 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE);
     window_.reset(SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    width, height, flags));
     if (!window_) {
         return Fail("cannot make the window");
     }
+    TWindowIcon::ShowGameIcon(window_.get());
+    SDL_SetWindowMinimumSize(window_.get(), MIN_WINDOW_WIDTH, MIN_WINDOW_HEIGHT);
     context_ = std::make_unique<TGlContext>(window_.get());
     if (!context_->Valid()) {
         return Fail("cannot get OpenGL 3.3");
@@ -82,6 +159,7 @@ bool TSdlBackend::OpenDisplay(int width, int height, int depth, int) {
         return false;
     }
     swapInterval_ = -1;
+    hidden_ = false;
     SDL_StartTextInput();
     return true;
 }
@@ -100,7 +178,8 @@ void TSdlBackend::SetTitle(const std::string& title) {
 }
 
 void TSdlBackend::Draw(const TDrawOp& op) {
-    if (renderer_) {
+    // A frame nobody will see is not drawn at all.
+    if (renderer_ && !hidden_) {
         renderer_->Draw(op);
     }
 }
@@ -119,6 +198,16 @@ void TSdlBackend::Present(int sync) {
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(window_.get(), &drawableWidth, &drawableHeight);
     renderer_->ShowIn(drawableWidth, drawableHeight);
+    // Whether the next frame will be seen. The first one after the window
+    // comes back shows the last picture drawn; the one after it is new.
+    hidden_ = Idle();
+    if (hidden_) {
+        // Nobody sees it: wait for something to happen rather than spin. The
+        // event stays queued for the next look at the input.
+        ++idleFrames_;
+        SDL_WaitEventTimeout(nullptr, IDLE_WAIT_MS);
+        return;
+    }
     SDL_GL_SwapWindow(window_.get());
 }
 
@@ -151,7 +240,7 @@ TInputEvent TSdlBackend::MouseMoveTo(int windowX, int windowY) const {
     return move;
 }
 
-void TSdlBackend::Translate(const SDL_Event& event, TInputState& input) const {
+void TSdlBackend::Translate(const SDL_Event& event, TInputState& input) {
     switch (event.type) {
     case SDL_QUIT:
         input.Apply({TInputEventKind::Quit});
@@ -187,6 +276,34 @@ void TSdlBackend::Translate(const SDL_Event& event, TInputState& input) const {
                      GameButton(event.button.button)});
         break;
     }
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            // Pads are not heard while another window has the keyboard, so
+            // a button let go meanwhile would stay held.
+            input.Apply({TInputEventKind::FocusLost});
+        }
+        break;
+    case SDL_CONTROLLERDEVICEADDED: {
+        const int id = OpenPad(event.cdevice.which); // a device index here
+        if (id >= 0) {
+            input.Apply(PadEvent(TInputEventKind::PadAdded, id));
+        }
+        break;
+    }
+    case SDL_CONTROLLERDEVICEREMOVED: // an id here
+        ClosePad(event.cdevice.which);
+        input.Apply(PadEvent(TInputEventKind::PadRemoved, event.cdevice.which));
+        break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+        input.Apply(PadEvent(event.type == SDL_CONTROLLERBUTTONDOWN ? TInputEventKind::PadButtonDown
+                                                                    : TInputEventKind::PadButtonUp,
+                             event.cbutton.which, PadButton(event.cbutton.button)));
+        break;
+    case SDL_CONTROLLERAXISMOTION:
+        input.Apply(PadEvent(TInputEventKind::PadAxis, event.caxis.which, PadAxis(event.caxis.axis),
+                             event.caxis.value));
+        break;
     default:
         break;
     }

@@ -4,16 +4,26 @@
 
 #include <chrono>
 #include <memory>
+#include <vector>
 
 #include "platform/TBackend.h"
+#include "platform/TGameController.h"
 #include "platform/TGlContext.h"
 #include "platform/TGlRenderer.h"
 
 // The real backend: an SDL window with an OpenGL 3.3 core context, drawn
 // through one sprite batcher into a fixed 1024 by 768 logical screen that is
-// shown scaled to fit (with black bars) when the window is larger.
+// shown scaled to fit (with black bars) in whatever size the window has. Game
+// pads are opened as they are plugged in and press the game's keys.
 class TSdlBackend : public TBackend {
 public:
+    // How long a frame waits for events while the window is minimised or
+    // hidden, in place of drawing: the game keeps time but leaves the CPU be.
+    static constexpr int IDLE_WAIT_MS = 50;
+    // The smallest window the player can drag it to.
+    static constexpr int MIN_WINDOW_WIDTH = 256;
+    static constexpr int MIN_WINDOW_HEIGHT = 192;
+
     TSdlBackend();
     ~TSdlBackend() override;
     TSdlBackend(const TSdlBackend&) = delete;
@@ -36,7 +46,12 @@ public:
     SDL_Window* Window() { return window_.get(); }
 
     // One SDL event in the game's terms, applied to input.
-    void Translate(const SDL_Event& event, TInputState& input) const;
+    void Translate(const SDL_Event& event, TInputState& input);
+
+    // Game pads open now.
+    int OpenPads() const { return static_cast<int>(pads_.size()); }
+    // Frames that waited for events instead of being drawn and shown.
+    int IdleFrames() const { return idleFrames_; }
 
 private:
     struct TWindowCloser {
@@ -44,10 +59,20 @@ private:
     };
 
     bool InitVideo();
+    void InitPads();
+    // Opens the pad at a device index unless it is open already; its id, or -1.
+    int OpenPad(int deviceIndex);
+    void ClosePad(int id);
+    // Minimised or hidden: nothing of a frame would be seen.
+    bool Idle() const;
     bool Fail(const std::string& what);
     TInputEvent MouseMoveTo(int windowX, int windowY) const;
 
     bool videoReady_ = false;
+    bool padsReady_ = false;
+    std::vector<std::unique_ptr<TGameController>> pads_;
+    int idleFrames_ = 0;
+    bool hidden_ = false; // the frame being drawn will not be seen
     std::unique_ptr<SDL_Window, TWindowCloser> window_;
     std::unique_ptr<TGlContext> context_;
     std::unique_ptr<TGlRenderer> renderer_;

@@ -229,19 +229,24 @@ TEST_F(RealDisplayTest, ImagesSurviveReopeningTheDisplayAndShowPixelChanges) {
     EXPECT_EQ(Pixel(11, 11), GREEN);
 }
 
-TEST_F(RealDisplayTest, QuadsSharingATextureGoOutTogetherInCallOrder) {
+TEST_F(RealDisplayTest, SmallPicturesShareATextureAndGoOutTogetherInCallOrder) {
     auto red = SolidImage(8, 8, RED);
     auto green = SolidImage(8, 8, GREEN);
+    auto big = SolidImage(600, 600, WHITE); // too large to share a page
     DrawImage(red, 10, 10);
     DrawRect(30, 10, 8, 8); // plain quads join any run
     DrawImage(red, 50, 10);
     DrawImage(green, 10, 10); // over the first red one
     DrawImage(green, 70, 10);
     DrawImage(red, 70, 10); // and back over the green one
+    DrawImage(big, 0, 100);
+    DrawImage(green, 90, 10);
     Flip(0);
     EXPECT_EQ(backend->Renderer()->LastFrameDrawCalls(), 3);
     EXPECT_EQ(Pixel(12, 12), GREEN);
     EXPECT_EQ(Pixel(72, 12), RED);
+    EXPECT_EQ(Pixel(92, 12), GREEN);
+    EXPECT_EQ(Pixel(300, 300), WHITE);
 }
 
 TEST_F(RealDisplayTest, SystemEventsReachTheGameAsKeysCharactersAndQuit) {
@@ -279,4 +284,112 @@ TEST_F(RealDisplayTest, FullScreenKeepsTheLogicalScreenAndItsPixels) {
     EXPECT_EQ(GrabPixmap(1023, 767, 1, 1)->ReadPixel(0, 0), 0xffffffffu);
     // Off the logical screen there is nothing to read.
     EXPECT_EQ(GrabPixmap(1023, 767, 2, 2)->ReadPixel(1, 1), 0u);
+}
+
+TEST_F(RealDisplayTest, AWindowMayBeResizedAndAFullScreenNot) {
+    const Uint32 windowed = SDL_GetWindowFlags(backend->Window());
+    EXPECT_TRUE(windowed & SDL_WINDOW_RESIZABLE);
+    EXPECT_TRUE(windowed & SDL_WINDOW_ALLOW_HIGHDPI);
+    EndGraphics();
+    ASSERT_EQ(Graphics(1024, 768, 32, 60, 0), 1) << backend->LastError();
+    const Uint32 full = SDL_GetWindowFlags(backend->Window());
+    EXPECT_FALSE(full & SDL_WINDOW_RESIZABLE);
+    EXPECT_TRUE(full & SDL_WINDOW_ALLOW_HIGHDPI);
+}
+
+TEST_F(RealDisplayTest, AHiddenWindowWaitsForEventsInsteadOfDrawingAndMissesNone) {
+    Flip(1);
+    EXPECT_EQ(backend->IdleFrames(), 0);
+    SDL_HideWindow(backend->Window());
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = SDLK_z;
+    event.key.keysym.scancode = SDL_SCANCODE_Z;
+    SDL_PushEvent(&event);
+    Flip(1);
+    EXPECT_EQ(backend->IdleFrames(), 1);
+    EXPECT_EQ(KeyHit(90), 1) << "the event waited for reaches the game";
+    DrawRect(10, 10, 4, 4);
+    EXPECT_FALSE(Lit(11, 11)) << "a frame nobody sees is not drawn";
+    SDL_ShowWindow(backend->Window());
+    Flip(1);
+    EXPECT_EQ(backend->IdleFrames(), 1);
+    DrawRect(10, 10, 4, 4);
+    EXPECT_TRUE(Lit(11, 11));
+}
+
+namespace {
+
+// A pad made in software, plugged in and unplugged as a real one would be.
+class TVirtualPad {
+public:
+    TVirtualPad() {
+        // Pads are heard only while a window of ours has the keyboard, which
+        // an off-screen window never has.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        // Our own hold on the pad subsystem, so the pad outlives any backend.
+        SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+        device_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                            SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+        if (device_ >= 0) {
+            joystick_ = SDL_JoystickOpen(device_);
+        }
+    }
+    ~TVirtualPad() {
+        Unplug();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
+    }
+    TVirtualPad(const TVirtualPad&) = delete;
+    TVirtualPad& operator=(const TVirtualPad&) = delete;
+
+    bool Plugged() const { return joystick_ != nullptr; }
+    void Button(SDL_GameControllerButton button, bool down) {
+        SDL_JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
+    }
+    void Axis(SDL_GameControllerAxis axis, Sint16 value) {
+        SDL_JoystickSetVirtualAxis(joystick_, axis, value);
+    }
+    void Unplug() {
+        if (joystick_) {
+            SDL_JoystickClose(joystick_);
+            joystick_ = nullptr;
+            SDL_JoystickDetachVirtual(device_);
+        }
+    }
+
+private:
+    int device_ = -1;
+    SDL_Joystick* joystick_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(RealDisplayTest, APadPluggedInDuringPlayPressesKeysUntilUnplugged) {
+    TVirtualPad pad;
+    ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
+    EXPECT_EQ(KeyDown(90), 0); // takes in the news of the pad
+    EXPECT_EQ(backend->OpenPads(), 1);
+    pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    EXPECT_EQ(KeyHit(90), 1);
+    EXPECT_EQ(KeyDown(90), 1);
+    EXPECT_EQ(KeyDown(Key::LEFT), 1);
+    pad.Unplug();
+    EXPECT_EQ(KeyDown(90), 0);
+    EXPECT_EQ(KeyDown(Key::LEFT), 0);
+    EXPECT_EQ(backend->OpenPads(), 0);
+}
+
+TEST_F(RealDisplayTest, APadPluggedInBeforeTheStartIsOpenedWithTheDisplay) {
+    TVirtualPad pad;
+    ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
+    auto fresh = std::make_unique<TSdlBackend>();
+    backend = fresh.get();
+    TPlatform::Instance().SetBackend(std::move(fresh));
+    ASSERT_EQ(Graphics(1024, 768, 0, 60, 0), 1) << backend->LastError();
+    EXPECT_EQ(backend->OpenPads(), 1); // before any event is read
+    pad.Button(SDL_CONTROLLER_BUTTON_START, true);
+    EXPECT_EQ(KeyHit(Key::SPACE), 1);
+    EXPECT_EQ(backend->OpenPads(), 1) << "announced again, opened once";
 }

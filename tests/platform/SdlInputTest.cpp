@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "platform/TInputState.h"
 #include "platform/TLogicalScreen.h"
@@ -23,6 +24,30 @@ SDL_Event ButtonEvent(Uint32 type, Uint8 button, int x, int y) {
     event.button.button = button;
     event.button.x = x;
     event.button.y = y;
+    return event;
+}
+
+SDL_Event PadButtonEvent(Uint32 type, SDL_JoystickID pad, SDL_GameControllerButton button) {
+    SDL_Event event{};
+    event.type = type;
+    event.cbutton.which = pad;
+    event.cbutton.button = static_cast<Uint8>(button);
+    return event;
+}
+
+SDL_Event PadAxisEvent(SDL_JoystickID pad, SDL_GameControllerAxis axis, Sint16 value) {
+    SDL_Event event{};
+    event.type = SDL_CONTROLLERAXISMOTION;
+    event.caxis.which = pad;
+    event.caxis.axis = static_cast<Uint8>(axis);
+    event.caxis.value = value;
+    return event;
+}
+
+SDL_Event PadRemovedEvent(SDL_JoystickID pad) {
+    SDL_Event event{};
+    event.type = SDL_CONTROLLERDEVICEREMOVED;
+    event.cdevice.which = pad;
     return event;
 }
 
@@ -114,6 +139,72 @@ TEST_F(SdlInputTest, MouseButtonsAreNumberedLeftRightMiddleAtTheClickPosition) {
     Feed(ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 50, 60));
     EXPECT_EQ(input.MouseDown(1), 0);
     EXPECT_EQ(input.MouseDown(2), 1);
+}
+
+TEST_F(SdlInputTest, PadEventsPressTheGameKeysUntilThePadIsUnplugged) {
+    Feed(PadButtonEvent(SDL_CONTROLLERBUTTONDOWN, 4, SDL_CONTROLLER_BUTTON_START));
+    EXPECT_EQ(input.KeyHit(32), 1);
+    Feed(PadButtonEvent(SDL_CONTROLLERBUTTONUP, 4, SDL_CONTROLLER_BUTTON_START));
+    EXPECT_EQ(input.KeyDown(32), 0);
+    Feed(PadButtonEvent(SDL_CONTROLLERBUTTONDOWN, 4, SDL_CONTROLLER_BUTTON_A));
+    Feed(PadAxisEvent(4, SDL_CONTROLLER_AXIS_LEFTX, -32768));
+    Feed(PadButtonEvent(SDL_CONTROLLERBUTTONDOWN, 5, SDL_CONTROLLER_BUTTON_DPAD_LEFT));
+    // Buttons newer than the usual layout press nothing.
+    Feed(PadButtonEvent(SDL_CONTROLLERBUTTONDOWN, 4, SDL_CONTROLLER_BUTTON_PADDLE1));
+    EXPECT_EQ(input.KeyDown(90), 1);
+    EXPECT_EQ(input.KeyDown(37), 1);
+    EXPECT_EQ(input.PadCount(), 2);
+    Feed(PadRemovedEvent(4));
+    EXPECT_EQ(input.KeyDown(90), 0);
+    EXPECT_EQ(input.KeyDown(37), 1) << "the other pad holds it";
+    Feed(PadRemovedEvent(5));
+    EXPECT_EQ(input.KeyDown(37), 0);
+    EXPECT_EQ(input.PadCount(), 0);
+}
+
+TEST_F(SdlInputTest, LosingTheKeyboardLetsGoOfWhatThePadsHold) {
+    Feed(PadButtonEvent(SDL_CONTROLLERBUTTONDOWN, 0, SDL_CONTROLLER_BUTTON_A));
+    SDL_Event focus{};
+    focus.type = SDL_WINDOWEVENT;
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    Feed(focus);
+    EXPECT_EQ(input.KeyDown(90), 0);
+}
+
+TEST(Letterbox, AnyWindowSizeShowsTheWholeScreenCentredAndMapsTheMouseBack) {
+    struct Case {
+        int windowWidth, windowHeight;
+        int x, y, width, height; // the picture on the window
+        int factor;              // blown up without filtering by
+        bool whole;              // no filtering at all
+        int windowX, windowY;    // a window pixel ...
+        int logicalX, logicalY;  // ... and the logical pixel under it
+    };
+    const Case cases[] = {
+        {1024, 768, 0, 0, 1024, 768, 1, true, 1023, 767, 1023, 767},
+        {2048, 1536, 0, 0, 2048, 1536, 2, true, 1023, 2, 511, 1},
+        {2048, 2000, 0, 232, 2048, 1536, 2, true, 2047, 231, 1023, 0}, // bars above, below
+        {2560, 1440, 320, 0, 1920, 1440, 1, false, 1280, 720, 512, 384},
+        {3840, 2160, 480, 0, 2880, 2160, 2, false, 481, 3, 0, 1},
+        {800, 600, 0, 0, 800, 600, 1, false, 400, 300, 512, 384}, // smaller than the game
+        {1366, 700, 216, 0, 933, 700, 1, false, 1148, 699, 1022, 766},
+        {0, 0, 0, 0, 0, 0, 1, false, 10, 10, 10, 10}, // minimised to nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.windowWidth) + "x" + std::to_string(c.windowHeight));
+        const auto box = TLetterbox::Fit(1024, 768, c.windowWidth, c.windowHeight);
+        EXPECT_EQ(box.x, c.x);
+        EXPECT_EQ(box.y, c.y);
+        EXPECT_EQ(box.width, c.width);
+        EXPECT_EQ(box.height, c.height);
+        EXPECT_EQ(box.WholeFactor(), c.factor);
+        EXPECT_EQ(box.Whole(), c.whole);
+        int x = -1;
+        int y = -1;
+        box.ToLogical(c.windowX, c.windowY, x, y);
+        EXPECT_EQ(x, c.logicalX);
+        EXPECT_EQ(y, c.logicalY);
+    }
 }
 
 TEST(Letterbox, AWiderScreenShowsTheGameCentredWithBarsAndMapsTheMouseBack) {
