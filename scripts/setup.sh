@@ -19,6 +19,9 @@ PACKAGES=(
     libclang-rt-14-dev
     # end-to-end runs in a real window
     xvfb openbox xdotool imagemagick
+    # the install and package checks: validators, the manual, watching the
+    # installed game's files and window, building the .deb
+    desktop-file-utils appstream man-db inotify-tools x11-utils dpkg-dev gzip
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "Art.h"
 #include "Effects.h"
+#include "Icons.h"
 #include "Music.h"
 #include "Review.h"
 
@@ -47,13 +48,37 @@ void copyFont(const fs::path& fonts) {
     fs::copy_file(kGameFont, fonts / "verabd.ttf", fs::copy_options::overwrite_existing);
 }
 
+// The icon theme's folders under <outDir>/icons, installed as they are, and the window icon
+// in Data/. Returns the icons as review pictures (premultiplied, as the review sheet reads).
+std::vector<Picture> writeIcons(const fs::path& outDir, const fs::path& data) {
+    std::vector<Picture> review;
+    for (const Icon& icon : makeIcons()) {
+        const std::string size = std::to_string(icon.size) + "x" + std::to_string(icon.size);
+        const fs::path folder = outDir / "icons" / "hicolor" / size / "apps";
+        fs::create_directories(folder);
+        writePng(folder / "brindlewick.png", icon.image);
+        if (icon.size == kWindowIconSize) {
+            writePng(data / "Icons" / "brindlewick.png", icon.image);
+        }
+        Image shown = icon.image;
+        for (std::size_t i = 0; i < shown.pixels.size(); i += 4) {
+            for (std::size_t c = 0; c < 3; ++c) {
+                shown.pixels[i + c] =
+                    static_cast<std::uint8_t>(shown.pixels[i + c] * shown.pixels[i + 3] / 255);
+            }
+        }
+        review.push_back({"icon " + size, std::move(shown), icon.size, icon.size, 1});
+    }
+    return review;
+}
+
 } // namespace
 
 void generateData(const fs::path& outDir) {
     const fs::path data = outDir / "Data";
     const fs::path review = outDir / "review";
-    for (const fs::path& dir :
-         {data / "Images", data / "Sound", data / "Music", data / "Fonts", review}) {
+    for (const fs::path& dir : {data / "Images", data / "Sound", data / "Music", data / "Fonts",
+                                data / "Icons", review}) {
         fs::create_directories(dir);
     }
 
@@ -83,6 +108,9 @@ void generateData(const fs::path& outDir) {
     rows.push_back(writeMusic(data / "Music", kMusic[2]));
     rows.push_back(writeMusic(data / "Music", kMusic[3]));
     copyFont(data / "Fonts");
+    for (Picture& icon : writeIcons(outDir, data)) {
+        pictures.push_back(std::move(icon));
+    }
 
     writeContactSheet(review / "contact-sheet.png", pictures);
     for (auto& track : longTracks) {

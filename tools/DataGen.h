@@ -5,7 +5,8 @@
 
 namespace datagen {
 
-// Creates <outDir>/Data/... and <outDir>/review/...; the same bytes on every run.
+// Creates <outDir>/Data/..., the desktop icons in <outDir>/icons/hicolor/... and
+// <outDir>/review/...; the same bytes on every run.
 void generateData(const std::filesystem::path& outDir);
 
 } // namespace datagen

@@ -1,4 +1,4 @@
-// brindlewick_datagen <outdir>: writes <outdir>/Data and <outdir>/review.
+// brindlewick_datagen <outdir>: writes <outdir>/Data, <outdir>/icons and <outdir>/review.
 #include "DataGen.h"
 
 #include <cstdio>
