@@ -58,8 +58,24 @@ void UseHeadless() {
     TAudioDevice::Instance().Reset();
 }
 
-// Loading a one-minute music track, as a screen does when it starts.
-void BM_LoadOggTrack60s(benchmark::State& state) {
+// Opening a one-minute music track for streaming, as a screen does when it
+// starts: the file is read and checked, and only its first moments decoded.
+void BM_OpenMusicStream60s(benchmark::State& state) {
+    UseHeadless();
+    const std::string& path = TrackPath();
+    for (auto _ : state) {
+        auto sound = StreamSound(path, 1);
+        if (!sound) {
+            state.SkipWithError("the track did not open");
+            break;
+        }
+        benchmark::DoNotOptimize(sound);
+    }
+}
+BENCHMARK(BM_OpenMusicStream60s)->Unit(benchmark::kMillisecond);
+
+// Decoding the same track whole, as music was loaded before it was streamed.
+void BM_DecodeWholeOggTrack60s(benchmark::State& state) {
     UseHeadless();
     const std::string& path = TrackPath();
     for (auto _ : state) {
@@ -71,7 +87,44 @@ void BM_LoadOggTrack60s(benchmark::State& state) {
         benchmark::DoNotOptimize(sound);
     }
 }
-BENCHMARK(BM_LoadOggTrack60s)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeWholeOggTrack60s)->Unit(benchmark::kMillisecond);
+
+// What a screen change that brings its own music costs the frame it happens
+// in: LoadMusic, then PlayMusic, which cues the track and queues its first
+// buffers (the old track's stream is stopped and let go as well).
+void BM_ScreenChangeLoadsAndPlaysMusic(benchmark::State& state) {
+    UseHeadless();
+    auto game = TGame::Create();
+    const std::string& path = TrackPath();
+    game->musicPath = path.substr(0, path.rfind('/') + 1);
+    for (auto _ : state) {
+        game->LoadMusic("track.ogg", 1);
+        game->PlayMusic();
+        if (!ChannelPlaying(game->musicChannel)) {
+            state.SkipWithError("the track did not play");
+            break;
+        }
+    }
+    TAudioDevice::Instance().Reset();
+}
+BENCHMARK(BM_ScreenChangeLoadsAndPlaysMusic)->Unit(benchmark::kMillisecond);
+
+// One 16 ms frame of the in-memory mix while a music track streams: the
+// buffers heard are refilled as the mix goes on.
+void BM_MixOneFrameOfStreamingMusic(benchmark::State& state) {
+    auto& backend = TPlatform::Instance().UseHeadless();
+    auto& device = TAudioDevice::Instance();
+    device.Reset();
+    auto track = StreamSound(TrackPath(), 1);
+    auto channel = CueSound(track);
+    ResumeChannel(channel);
+    for (auto _ : state) {
+        backend.AdvanceTime(16);
+        device.Update();
+    }
+    device.Reset();
+}
+BENCHMARK(BM_MixOneFrameOfStreamingMusic)->Unit(benchmark::kMicrosecond);
 
 // Loading a typical half-second sound effect.
 void BM_LoadWavEffect(benchmark::State& state) {

@@ -55,7 +55,8 @@ public:
     virtual int Draw();
     virtual int DrawDebugPanel();
     virtual int InitFixedRateLogic(int rate);
-    // Loads the music track file from the music folder (nothing with music off).
+    // Opens the music track file from the music folder (nothing with music off);
+    // the track is decoded while it plays.
     virtual int LoadMusic(const std::string& file, int flags);
     // A sound effect from the sound folder; null when it cannot be loaded.
     virtual std::shared_ptr<TSound> LoadGameSound(const std::string& file, int flags);

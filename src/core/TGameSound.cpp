@@ -6,7 +6,8 @@
 
 int TGame::LoadMusic(const std::string& file, int flags) {
     if (music) {
-        currentMusic = LoadSound(musicPath + file, flags);
+        // Tracks are long: they are decoded while they play, not here.
+        currentMusic = StreamSound(musicPath + file, flags);
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -59,6 +60,24 @@ TSoundPtr LoadSound(const std::string& path, int flags) {
         return nullptr;
     }
     return TSound::Create(*audio, (flags & FLAG_LOOP) != 0);
+}
+
+TSoundPtr StreamSound(const std::string& path, int flags) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        return nullptr;
+    }
+    if (!LooksLikeOgg(*bytes)) {
+        const auto audio = Decode(*bytes);
+        return audio ? TSound::Create(*audio, (flags & FLAG_LOOP) != 0) : nullptr;
+    }
+    const auto info = ProbeOgg(*bytes);
+    if (!info) {
+        return nullptr;
+    }
+    auto file = std::make_shared<const std::vector<uint8_t>>(std::move(*bytes));
+    return TSound::CreateStreamed(std::move(file), info->channels, info->rate, info->frames,
+                                  (flags & FLAG_LOOP) != 0);
 }
 
 TChannelPtr CueSound(const TSoundPtr& sound, const TChannelPtr& channel) {

@@ -9,6 +9,10 @@
 // makes it loop for as long as its channel plays. Null when the file is
 // missing or is not a sound this layer can read.
 TSoundPtr LoadSound(const std::string& path, int flags = 0);
+// As LoadSound, for long sounds such as music: an Ogg Vorbis file is only read
+// and checked here (its headers, its end and its first moments), and decoded a
+// little at a time while it plays. Other files load whole as with LoadSound.
+TSoundPtr StreamSound(const std::string& path, int flags = 0);
 // A new channel with sound ready at its start but paused. A channel passed in
 // is stopped first. A null sound gives a null channel.
 TChannelPtr CueSound(const TSoundPtr& sound, const TChannelPtr& channel = nullptr);

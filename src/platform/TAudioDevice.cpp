@@ -10,6 +10,7 @@
 
 #include "platform/Clock.h"
 #include "platform/THeadlessBackend.h"
+#include "platform/TMusicStream.h"
 #include "platform/TPlatform.h"
 
 namespace {
@@ -40,7 +41,8 @@ void PrepareSource(ALuint source) {
 
 void ResetSource(ALuint source, const TSound& sound) {
     alSourcei(source, AL_BUFFER, static_cast<ALint>(sound.Buffer()));
-    alSourcei(source, AL_LOOPING, sound.Loops() ? AL_TRUE : AL_FALSE);
+    // A streamed sound loops by queueing its start again, not on the voice.
+    alSourcei(source, AL_LOOPING, sound.Loops() && !sound.Streamed() ? AL_TRUE : AL_FALSE);
     alSourcef(source, AL_GAIN, 1.0f);
     alSourcef(source, AL_PITCH, 1.0f);
     alSourceRewind(source);
@@ -164,6 +166,7 @@ void TAudioDevice::Render(int64_t ms) {
     frameRemainder_ %= 1000;
     while (frames > 0) {
         const int64_t count = std::min(frames, RENDER_CHUNK);
+        RefillStreams();
         renderSamples_(device_.get(), scratch_.data(), static_cast<int>(count));
         frames -= count;
         if (capturing_) {
@@ -177,8 +180,20 @@ void TAudioDevice::Render(int64_t ms) {
     }
 }
 
+void TAudioDevice::RefillStreams() {
+    for (const auto& channel : active_) {
+        if (TMusicStream* stream = channel->Stream()) {
+            stream->Refill();
+        }
+    }
+}
+
 void TAudioDevice::SkipAhead(int64_t ms) {
     for (const auto& channel : active_) {
+        if (TMusicStream* stream = channel->Stream()) {
+            stream->SkipAhead(ms);
+            continue;
+        }
         const ALuint source = channel->Source();
         ALint state = AL_STOPPED;
         alGetSourcei(source, AL_SOURCE_STATE, &state);
@@ -204,7 +219,7 @@ void TAudioDevice::SkipAhead(int64_t ms) {
 
 TChannelPtr TAudioDevice::Cue(const TSoundPtr& sound) {
     auto channel = std::make_shared<TChannel>();
-    if (!sound || !context_ || sound->Buffer() == 0) {
+    if (!sound || !context_ || (sound->Buffer() == 0 && !sound->Streamed())) {
         return channel;
     }
     const unsigned source = TakeSource();
@@ -212,7 +227,15 @@ TChannelPtr TAudioDevice::Cue(const TSoundPtr& sound) {
         return channel;
     }
     ResetSource(source, *sound);
-    channel->Attach(source, sound);
+    std::unique_ptr<TMusicStream> stream;
+    if (sound->Streamed()) {
+        stream = TMusicStream::Start(source, sound);
+        if (!stream) {
+            freeSources_.push_back(source);
+            return channel;
+        }
+    }
+    channel->Attach(source, sound, std::move(stream));
     active_.push_back(channel);
     return channel;
 }

@@ -16,6 +16,8 @@
 // With no audio device (and always on the headless platform) the mix is
 // rendered into memory instead, advanced by the platform clock each time the
 // game uses a sound, so channels still start and end when they would have.
+// Streamed sounds are topped up before each rendered piece, so the rendered
+// mix never depends on how fast their worker threads run.
 class TAudioDevice {
 public:
     // The device, opened at first use; it lives until the program ends.
@@ -66,6 +68,8 @@ private:
     // Stops every channel and takes its voice back.
     void ReleaseAll();
     void Render(int64_t ms);
+    // Tops up the queue of every streamed sound before a piece is rendered.
+    void RefillStreams();
     // Moves every playing voice on by ms without rendering it.
     void SkipAhead(int64_t ms);
 

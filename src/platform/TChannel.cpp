@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/TMusicStream.h"
+
 namespace {
 int SourceState(unsigned source) {
     ALint state = AL_STOPPED;
@@ -12,7 +14,14 @@ int SourceState(unsigned source) {
 }
 } // namespace
 
+TChannel::TChannel() = default;
+
+TChannel::~TChannel() = default;
+
 bool TChannel::Playing() const {
+    if (stream_) {
+        return stream_->Playing();
+    }
     return source_ != 0 && SourceState(source_) != AL_STOPPED;
 }
 
@@ -29,6 +38,10 @@ void TChannel::SetRate(float rate) {
 }
 
 void TChannel::Resume() {
+    if (stream_) {
+        stream_->Resume();
+        return;
+    }
     if (source_ == 0) {
         return;
     }
@@ -39,7 +52,9 @@ void TChannel::Resume() {
 }
 
 void TChannel::Stop() {
-    if (source_ != 0) {
+    if (stream_) {
+        stream_->Stop();
+    } else if (source_ != 0) {
         alSourceStop(source_);
     }
 }
@@ -48,17 +63,23 @@ bool TChannel::Finished(bool stillReferenced) const {
     if (source_ == 0) {
         return true;
     }
+    if (stream_) {
+        return stream_->Finished(stillReferenced);
+    }
     const int state = SourceState(source_);
     // A cued channel nobody holds any more can never be resumed.
     return state == AL_STOPPED || (!stillReferenced && state != AL_PLAYING);
 }
 
-void TChannel::Attach(unsigned source, TSoundPtr sound) {
+void TChannel::Attach(unsigned source, TSoundPtr sound, std::unique_ptr<TMusicStream> stream) {
     source_ = source;
     sound_ = std::move(sound);
+    stream_ = std::move(stream);
 }
 
 void TChannel::Detach() {
+    // The stream's worker is joined before the voice is let go.
+    stream_.reset();
     if (source_ != 0) {
         alSourceStop(source_);
         alSourcei(source_, AL_BUFFER, 0);

@@ -2,6 +2,9 @@
 
 #include <AL/al.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/TAudioDevice.h"
 
 std::shared_ptr<TSound> TSound::Create(const TAudioData& audio, bool loop) {
@@ -9,6 +12,7 @@ std::shared_ptr<TSound> TSound::Create(const TAudioData& audio, bool loop) {
     sound->loop_ = loop;
     sound->frames_ = audio.Frames();
     sound->rate_ = audio.rate;
+    sound->channels_ = audio.channels;
     auto device = TAudioDevice::Shared();
     if (!device->HasContext()) {
         // No sound output at all: the sound exists but its channels stay silent.
@@ -28,6 +32,17 @@ std::shared_ptr<TSound> TSound::Create(const TAudioData& audio, bool loop) {
     if (alGetError() != AL_NO_ERROR) {
         return nullptr;
     }
+    return sound;
+}
+
+std::shared_ptr<TSound> TSound::CreateStreamed(Encoded file, int channels, int rate, int64_t frames,
+                                               bool loop) {
+    auto sound = std::make_shared<TSound>();
+    sound->loop_ = loop;
+    sound->frames_ = static_cast<int>(std::min<int64_t>(frames, std::numeric_limits<int>::max()));
+    sound->rate_ = rate;
+    sound->channels_ = channels;
+    sound->file_ = std::move(file);
     return sound;
 }
 

@@ -149,6 +149,7 @@ TEST_F(TGameSoundTest, MusicPlaysAtMusicVolumeAndRestartsFromTheBeginning) {
     game->LoadMusic("track.ogg", 1);
     ASSERT_NE(game->currentMusic, nullptr);
     EXPECT_TRUE(game->currentMusic->Loops());
+    EXPECT_TRUE(game->currentMusic->Streamed());
     TChannelPtr reference;
     game->PlayGameSound(game->currentMusic, reference, 1.0f, 1.0f);
     const float fullPeak = PeakOver(50);
@@ -193,7 +194,12 @@ TEST_F(TGameSoundTest, WithMusicOffLoadingAndPlayingDoNothingButStoppingStillSto
 }
 
 TEST_F(TGameSoundTest, MissingFilesLoadAsNullWithoutANotice) {
+    auto cut = soundfiles::Ogg(soundfiles::Tone(1.0, RATE), 1, RATE);
+    cut.resize(cut.size() / 2);
+    files.Write("Music/cut.ogg", cut);
     testing::internal::CaptureStdout();
+    game->LoadMusic("cut.ogg", 1);
+    EXPECT_EQ(game->currentMusic, nullptr);
     game->LoadMusic("missing.ogg", 1);
     EXPECT_EQ(game->LoadGameSound("missing.wav", 0), nullptr);
     game->music = 0;

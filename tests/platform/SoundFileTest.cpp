@@ -129,6 +129,22 @@ TEST_F(SoundFileTest, GoodFilesLoad) {
     ASSERT_NE(ogg, nullptr);
     EXPECT_EQ(ogg->Frames(), 11025);
     EXPECT_TRUE(ogg->Loops());
+    EXPECT_FALSE(ogg->Streamed());
+}
+
+TEST_F(SoundFileTest, OggFilesStreamAndOthersLoadWhole) {
+    auto ogg = StreamSound(files.Write("good.ogg", GoodOgg()), 1);
+    ASSERT_NE(ogg, nullptr);
+    EXPECT_TRUE(ogg->Streamed());
+    EXPECT_EQ(ogg->Frames(), 11025);
+    EXPECT_EQ(ogg->Rate(), 22050);
+    EXPECT_EQ(ogg->Channels(), 1);
+    EXPECT_TRUE(ogg->Loops());
+    auto wav = StreamSound(files.Write("good.wav", GoodWav()));
+    ASSERT_NE(wav, nullptr);
+    EXPECT_FALSE(wav->Streamed());
+    EXPECT_EQ(wav->Frames(), 2205);
+    EXPECT_FALSE(wav->Loops());
 }
 
 TEST_F(SoundFileTest, WavChunksBeforeTheFormatAndOddSizedChunksAreWalked) {
@@ -142,16 +158,28 @@ TEST_F(SoundFileTest, WavChunksBeforeTheFormatAndOddSizedChunksAreWalked) {
     EXPECT_EQ(sound->Frames(), 2205);
 }
 
+// Both ways of loading turn the same files away.
+struct Loader {
+    const char* name;
+    TSoundPtr (*load)(const std::string&, int);
+};
+constexpr Loader LOADERS[] = {{"LoadSound", LoadSound}, {"StreamSound", StreamSound}};
+
 TEST_F(SoundFileTest, MissingFileGivesNull) {
-    EXPECT_EQ(LoadSound((files.Path() / "nothing.wav").string()), nullptr);
-    EXPECT_EQ(LoadSound(files.Path().string()), nullptr);
+    for (const Loader& loader : LOADERS) {
+        EXPECT_EQ(loader.load((files.Path() / "nothing.ogg").string(), 0), nullptr) << loader.name;
+        EXPECT_EQ(loader.load(files.Path().string(), 0), nullptr) << loader.name;
+    }
 }
 
 TEST_F(SoundFileTest, BrokenFilesGiveNull) {
     for (const auto& broken : BrokenFiles()) {
         for (const char* name : {"broken.wav", "broken.ogg"}) {
-            EXPECT_EQ(LoadSound(files.Write(name, broken.bytes)), nullptr)
-                << broken.what << " as " << name;
+            const std::string path = files.Write(name, broken.bytes);
+            for (const Loader& loader : LOADERS) {
+                EXPECT_EQ(loader.load(path, 1), nullptr)
+                    << broken.what << " as " << name << " by " << loader.name;
+            }
         }
     }
 }
