@@ -40,7 +40,11 @@ inline void PutU32(std::vector<uint8_t>& out, uint32_t value) {
 }
 
 inline void PutTag(std::vector<uint8_t>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
+    // One byte at a time: GCC 12 mistakes a ranged insert into an empty vector
+    // for an overflow.
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<uint8_t>(tag[i]));
+    }
 }
 
 // A RIFF WAVE file of samples; with bits 8 they are stored as unsigned bytes.
