@@ -298,6 +298,10 @@ void BM_RealBackendFigures(benchmark::State& state) {
             LongestFrameAcrossChange([] { return TMapScreen::Create(); });
         state.counters["change_to_game_ms"] =
             LongestFrameAcrossChange([] { return TGameScreen::Create(); });
+        // The title again, as after a game: its picture and GL's first use
+        // of its drawing are behind it.
+        state.counters["change_to_title_again_ms"] =
+            LongestFrameAcrossChange([] { return TTitleScreen::Create(); });
     }
 }
 BENCHMARK(BM_RealBackendFigures)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -12,6 +12,7 @@
 #include "platform/Input.h"
 #include "platform/Random.h"
 #include "screens/TIntroScreen.h"
+#include "screens/TTitleScreen.h"
 
 namespace {
 constexpr int KEY_X = 88;
@@ -42,12 +43,26 @@ constexpr SharedImage SHARED_IMAGES[] = {
     {"particlering2", 0, 0, 1, 1},    {"particle1", 0, 0, 1, 1},
     {"particle2", 0, 0, 1, 1},
 };
+// The pictures of start-up, the splash and the title, in the order they are
+// needed.
+std::vector<std::string> StartUpPictures() {
+    std::vector<std::string> files;
+    for (const auto& image : SHARED_IMAGES) {
+        files.push_back(imageBank->path + image.name + imageBank->defaultExt);
+    }
+    files.push_back(TIntroScreen::PicturePath());
+    files.push_back(TTitleScreen::PicturePath());
+    return files;
+}
 } // namespace
 
 int StartUp() {
     game = TGame::Create();
     renderer = std::make_shared<TRenderer>();
     imageBank = TImageBank::Create(game->imagePath);
+    // Pictures decode on a worker while the display and the sound device
+    // open and while each one before them is made ready for drawing.
+    PreloadImages(StartUpPictures());
     SeedRnd(MilliSecs());
     game->testMode = 0;
     game->debugPanelY = 100;
@@ -64,13 +79,6 @@ int StartUp() {
 int LoadData() {
     // A missing font is not fatal: text falls back to the built-in font.
     mainFont = LoadImageFont(game->fontPath + "verabd.ttf", FONT_PIXEL_SIZE, FONT_SMOOTHED);
-    // Each picture decodes on a worker while the one before it is cut and
-    // made ready for drawing.
-    std::vector<std::string> files;
-    for (const auto& image : SHARED_IMAGES) {
-        files.push_back(imageBank->path + image.name + imageBank->defaultExt);
-    }
-    PreloadImages(files);
     for (const auto& image : SHARED_IMAGES) {
         if (image.cellWidth > 0) {
             imageBank->LoadAnim(image.name, image.cellWidth, image.cellHeight, 0, image.cells,
@@ -79,7 +87,6 @@ int LoadData() {
             imageBank->Load(image.name, "", DEFAULT_IMAGE_FLAGS, image.midHandle);
         }
     }
-    StopPreloadingImages();
     return 0;
 }
 

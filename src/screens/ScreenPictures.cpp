@@ -1,6 +1,8 @@
 #include "screens/ScreenPictures.h"
 
+#include <filesystem>
 #include <iostream>
+#include <map>
 #include <set>
 
 #include "platform/Images.h"
@@ -15,13 +17,33 @@ TImagePtr Reported(TImagePtr image, const std::string& path) {
     }
     return image;
 }
+
+// Pictures already loaded, by the folder the game ran in and their path: a
+// screen shown again finds its picture (and its texture) ready instead of
+// decoding it in the frame that changes screen.
+template <class Load> TImagePtr Kept(const std::string& path, const std::string& cut, Load load) {
+    static std::map<std::string, TImagePtr> kept;
+    std::error_code error;
+    const std::string key = std::filesystem::current_path(error).string() + '|' + path + cut;
+    if (auto found = kept.find(key); found != kept.end()) {
+        return found->second;
+    }
+    auto image = Reported(load(), path);
+    if (image) {
+        kept.emplace(key, image);
+    }
+    return image;
+}
 } // namespace
 
 TImagePtr LoadScreenPicture(const std::string& path) {
-    return Reported(LoadImage(path, DEFAULT_IMAGE_FLAGS), path);
+    return Kept(path, "", [&] { return LoadImage(path, DEFAULT_IMAGE_FLAGS); });
 }
 
 TImagePtr LoadScreenAnimation(const std::string& path, int cellWidth, int cellHeight, int count) {
-    return Reported(LoadAnimImage(path, cellWidth, cellHeight, 0, count, DEFAULT_IMAGE_FLAGS),
-                    path);
+    const std::string cut = '|' + std::to_string(cellWidth) + 'x' + std::to_string(cellHeight) +
+                            'x' + std::to_string(count);
+    return Kept(path, cut, [&] {
+        return LoadAnimImage(path, cellWidth, cellHeight, 0, count, DEFAULT_IMAGE_FLAGS);
+    });
 }

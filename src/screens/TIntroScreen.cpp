@@ -16,9 +16,13 @@ std::shared_ptr<TIntroScreen> TIntroScreen::Create() {
     return screen;
 }
 
+std::string TIntroScreen::PicturePath() {
+    return game->dataPath + "tarnhollow.png";
+}
+
 int TIntroScreen::Init() {
     game->clsColor = TColor::Create(0, 0, 0, 1.0f);
-    splash = LoadScreenPicture(game->dataPath + "tarnhollow.png");
+    splash = LoadScreenPicture(PicturePath());
     introSound = game->LoadGameSound("splashsound.wav", 0);
     game->PlayGameSound(introSound, introChannel, 1.0f, 1.0f);
     return 0;

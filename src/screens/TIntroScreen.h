@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/TScreen.h"
 #include "platform/TChannel.h"
 #include "platform/TImage.h"
@@ -15,6 +17,8 @@ public:
     TImagePtr splash;
 
     static std::shared_ptr<TIntroScreen> Create();
+    // The screen's own picture, decoded ahead of time at start-up.
+    static std::string PicturePath();
 
     int Draw() override;
     int Init() override;

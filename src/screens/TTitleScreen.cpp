@@ -26,9 +26,13 @@ std::shared_ptr<TTitleScreen> TTitleScreen::Create() {
     return screen;
 }
 
+std::string TTitleScreen::PicturePath() {
+    return game->imagePath + "title.png";
+}
+
 int TTitleScreen::Init() {
     game->clsColor = TColor::Create(0, 0, 0, 1.0f);
-    titleImage = LoadScreenPicture(game->imagePath + "title.png");
+    titleImage = LoadScreenPicture(PicturePath());
     selectSound = game->LoadGameSound("select.wav", 0);
     logoSound = game->LoadGameSound("logo.ogg", 0);
     playPrompt_ = TTextStyle(100, 230, 100, PROMPT_SCALE, PROMPT_SHADOW);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/TScreen.h"
 #include "platform/TChannel.h"
 #include "platform/TImage.h"
@@ -23,6 +25,8 @@ public:
     TImagePtr titleImage;
 
     static std::shared_ptr<TTitleScreen> Create();
+    // The screen's own picture, decoded ahead of time at start-up.
+    static std::string PicturePath();
 
     int Draw() override;
     int Init() override;
