@@ -7,6 +7,7 @@
 #include <functional>
 #include <random>
 
+#include "platform/ChannelTiming.h"
 #include "platform/Sound.h"
 #include "platform/SoundTestFiles.h"
 #include "platform/TAudioDevice.h"
@@ -139,16 +140,6 @@ protected:
         return quietest;
     }
 
-    // Milliseconds until channel stops playing, stepping the clock 1 ms at a time.
-    int MsUntilSilent(const TChannelPtr& channel, int limitMs) {
-        int ms = 0;
-        while (ChannelPlaying(channel) && ms < limitMs) {
-            backend.AdvanceTime(1);
-            ++ms;
-        }
-        return ms;
-    }
-
     TAudioDevice& device;
     soundfiles::TempFolder files;
 };
@@ -170,7 +161,7 @@ TEST_F(MusicStreamTest, StreamedTrackPlaysItsWholeLengthWithoutAGap) {
         const int lengthMs = static_cast<int>(c.seconds * 1000);
         const int heardMs = lengthMs - SETTLE_MS - 50;
         EXPECT_GT(QuietestWindow(Render(heardMs)), 0.2f) << c.rate << " Hz";
-        EXPECT_NEAR(MsUntilSilent(channel, 3000), 50, 3) << c.rate << " Hz";
+        EXPECT_NEAR(MsUntilSilent(backend, channel, 3000), 50, 3) << c.rate << " Hz";
         device.TakeCapture();
         EXPECT_EQ(Peak(Render(50)), 0.0f);
     }
@@ -209,7 +200,7 @@ TEST_F(MusicStreamTest, CuedStreamWaitsSilentUntilResumed) {
     Render(SETTLE_MS);
     EXPECT_GT(Peak(Render(50)), 0.1f);
     // The whole track is still to come: nothing was used up while it waited.
-    EXPECT_NEAR(MsUntilSilent(channel, 3000), 500 - SETTLE_MS - 50, 3);
+    EXPECT_NEAR(MsUntilSilent(backend, channel, 3000), 500 - SETTLE_MS - 50, 3);
 }
 
 TEST_F(MusicStreamTest, EachChannelStreamsItsOwnCopy) {
@@ -217,9 +208,9 @@ TEST_F(MusicStreamTest, EachChannelStreamsItsOwnCopy) {
     auto first = Play(sound);
     Render(600);
     auto second = Play(sound);
-    EXPECT_NEAR(MsUntilSilent(first, 3000), 400, 3);
+    EXPECT_NEAR(MsUntilSilent(backend, first, 3000), 400, 3);
     EXPECT_EQ(ChannelPlaying(second), 1);
-    EXPECT_NEAR(MsUntilSilent(second, 3000), 600, 3);
+    EXPECT_NEAR(MsUntilSilent(backend, second, 3000), 600, 3);
 }
 
 TEST_F(MusicStreamTest, LongGapsMoveStreamsOnWithoutRenderingItAll) {
@@ -254,7 +245,7 @@ TEST_F(MusicStreamTest, DamagedTracksEndOrGoOnButNeverHang) {
             Render(SETTLE_MS);
             EXPECT_GT(Peak(Render(100)), 0.1f) << c.what;
             if (flags == 0) {
-                EXPECT_LT(MsUntilSilent(channel, 10000), 4000) << c.what;
+                EXPECT_LT(MsUntilSilent(backend, channel, 10000), 4000) << c.what;
             } else {
                 Render(10000);
             }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ChannelTiming.h"
 #include "platform/Sound.h"
 #include "platform/SoundTestFiles.h"
 #include "platform/TAudioDevice.h"
@@ -51,16 +52,6 @@ protected:
         return peak;
     }
 
-    // Milliseconds until channel stops playing, stepping the clock 1 ms at a time.
-    int MsUntilSilent(const TChannelPtr& channel, int limitMs) {
-        int ms = 0;
-        while (ChannelPlaying(channel) && ms < limitMs) {
-            backend.AdvanceTime(1);
-            ++ms;
-        }
-        return ms;
-    }
-
     TAudioDevice& device;
     soundfiles::TempFolder files;
 };
@@ -100,7 +91,7 @@ TEST_F(SoundMixTest, ChannelPlaysForTheSoundsLengthOverItsRate) {
                           Case{RATE, 0.5f, 1000}}) {
         auto sound = Load("timed.wav", soundfiles::Tone(0.5, c.fileRate), 0, c.fileRate);
         auto channel = Play(sound, 1.0f, c.rate);
-        EXPECT_NEAR(MsUntilSilent(channel, 3000), c.expectedMs, 3)
+        EXPECT_NEAR(MsUntilSilent(backend, channel, 3000), c.expectedMs, 3)
             << "file rate " << c.fileRate << ", rate " << c.rate;
         device.TakeCapture();
         EXPECT_EQ(PeakOver(20), 0.0f);
@@ -226,7 +217,7 @@ TEST_F(SoundMixTest, OggSoundPlaysForItsLength) {
     auto channel = Play(sound);
     EXPECT_GT(PeakOver(100, SETTLE_MS), 0.1f);
     // Half a second in all, 100 ms of it already heard.
-    EXPECT_NEAR(MsUntilSilent(channel, 3000), 400, 3);
+    EXPECT_NEAR(MsUntilSilent(backend, channel, 3000), 400, 3);
 }
 
 TEST_F(SoundMixTest, PathsAreFoundWhateverTheirCase) {
